@@ -1,0 +1,45 @@
+// The menu tree state of a run and the records of menu.js: three parallel
+// script arrays (ref, nam, par) indexed by entry number, then MAX.
+#ifndef BOOKMARKS2MENU_MENU_SCRIPT_HPP
+#define BOOKMARKS2MENU_MENU_SCRIPT_HPP
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace b2m {
+
+struct MenuScript {
+  std::int64_t entries; // number of the latest entry
+  std::int64_t depth;   // folder levels open; below 0 after surplus closes
+  std::vector<std::int64_t> parents; // the folder that opened each depth
+  std::size_t indent;                // tabs before each record
+  std::string out; // records written but not yet taken by the caller
+};
+
+// Top level, one tab of indentation until a level first closes back to it.
+void init(MenuScript &menu);
+
+std::int64_t next_entry(MenuScript &menu);
+// A folder's three records; then the folder opens a level.
+void write_folder(MenuScript &menu, std::int64_t entry, std::string_view title);
+void write_link_address(MenuScript &menu, std::int64_t entry,
+                        std::string_view address);
+// The nam and par records of a link.
+void write_link_rest(MenuScript &menu, std::int64_t entry,
+                     std::string_view title);
+void close_level(MenuScript &menu);
+void write_trailer(MenuScript &menu);
+
+// One line of the bookmarks file, without its line end.
+void add_line(MenuScript &menu, std::string_view line);
+// Adds every whole line of `text`, leaving in it what no line feed ends.
+void add_lines(MenuScript &menu, std::string_view &text);
+
+// The whole conversion of a file's bytes, in memory.
+std::string convert(std::string_view file);
+
+} // namespace b2m
+
+#endif
