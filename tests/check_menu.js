@@ -1,0 +1,85 @@
+// Converts each bookmarks file given, evaluates the menu.js it gives as a
+// page would (ref, nam and par declared first) and checks the arrays against
+// the file, counted here independently of the converter's own rules.
+// Usage: node check_menu.js CONVERTER FILE...
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { execFileSync } = require('child_process');
+
+const [exe, ...files] = process.argv.slice(2);
+const converter = path.resolve(exe);
+
+// Bytes as one char each, so values compare byte for byte.
+const bytes = (file) => fs.readFileSync(file, 'latin1');
+
+function evaluate(script) {
+  return new Function(
+    'var ref = [], nam = [], par = [];\n' + script +
+    '\nreturn { ref: ref, nam: nam, par: par, MAX: MAX };')();
+}
+
+function expected(html) {
+  const lines = html.split('\n').filter((l) => l.includes('<DT>'));
+  const folders = lines.filter((l) => l.includes('<H3 '));
+  const links = lines.filter((l) => !l.includes('<H3 '));
+  const grab = (re, list) => list.map((l) => (l.match(re) || [])[1])
+    .filter((v) => v !== undefined);
+  return {
+    entries: lines.length,
+    folders: folders.length,
+    folderTitles: grab(/<H3 [^>]*>([^<]*)<\/H3>/, folders),
+    linkTitles: grab(/<A [^>]*>([^<]*)<\/A>/, links)
+      .map((t) => t.replace(/'/g, '`')),
+    addresses: grab(/<A HREF="([^"]*)"/, links),
+  };
+}
+
+function check(file) {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'b2m-'));
+  try {
+    execFileSync(converter, [path.resolve(file)], { cwd: dir });
+    const menu = evaluate(bytes(path.join(dir, 'menu.js')));
+    const want = expected(bytes(file));
+    const problems = [];
+    if (menu.MAX !== want.entries + 1)
+      problems.push(`MAX ${menu.MAX}, want ${want.entries + 1}`);
+    let folders = 0;
+    for (let i = 1; i < menu.MAX; i++) {
+      if (!(i in menu.ref && i in menu.nam && i in menu.par))
+        problems.push(`hole at ${i}`);
+      if (menu.ref[i] === '.') folders++;
+    }
+    if (menu.ref.length > menu.MAX) problems.push('entries past MAX');
+    const names = new Set(menu.nam);
+    const refs = new Set(menu.ref);
+    for (const t of want.folderTitles.concat(want.linkTitles))
+      if (!names.has(t)) problems.push(`title missing: ${t}`);
+    for (const a of want.addresses)
+      if (!refs.has(a)) problems.push(`address missing: ${a}`);
+    if (folders !== want.folders)
+      problems.push(`${folders} folders, want ${want.folders}`);
+    return problems;
+  } finally {
+    fs.rmSync(dir, { recursive: true, force: true });
+  }
+}
+
+let failed = 0;
+for (const file of files) {
+  let problems;
+  try {
+    problems = check(file);
+  } catch (e) {
+    problems = [String(e.message || e)];
+  }
+  if (problems.length) {
+    failed++;
+    console.log(`FAIL ${path.basename(file)}: ${problems.slice(0, 5).join('; ')}`);
+  } else {
+    console.log(`ok   ${path.basename(file)}`);
+  }
+}
+console.log(`${files.length - failed} passed, ${failed} failed`);
+process.exit(failed ? 1 : 0);

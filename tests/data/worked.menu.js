@@ -1,0 +1,16 @@
+	ref[1] = '.';
+	nam[1] = 'News';
+	par[1] = 0;
+	ref[2] = 'a.html';
+	nam[2] = 'Today`s paper';
+	par[2] = 1;
+	ref[3] = '.';
+	nam[3] = 'Local';
+	par[3] = 1;
+		ref[4] = 'b.html';
+		nam[4] = 'Town';
+		par[4] = 3;
+ref[5] = 'c.html';
+nam[5] = 'Search';
+par[5] = 0;
+var MAX = 6;

@@ -1,0 +1,122 @@
+#include "menu_script.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace std::string_literals;
+
+namespace {
+
+// One entry's three records, as the writer formats them.
+std::string records(const std::string &indent, int n, const std::string &ref,
+                    const std::string &nam, long par) {
+  const std::string at = "[" + std::to_string(n) + "] = ";
+  return indent + "ref" + at + ref + ";\r\n" + indent + "nam" + at + nam +
+         ";\r\n" + indent + "par" + at + std::to_string(par) + ";\r\n";
+}
+
+std::string trailer(int max) {
+  return "var MAX = " + std::to_string(max) + ";\r\n";
+}
+
+const std::string folder = "<DT><H3 FOLDED>F</H3>\n";
+const std::string link = "<DT><A HREF=\"x\">y</A>\n";
+
+TEST(Convert, WritesRecordsByTheNestingRules) {
+  const struct {
+    const char *what;
+    std::string input, output;
+  } cases[] = {
+      {"empty file", "", trailer(1)},
+      {"no entries", "<TITLE>x</TITLE>\n<DL><p>\n</DL>", trailer(1)},
+      {"indent before and after the first close to the top",
+       folder + "</DL>\n" + link,
+       records("\t", 1, "'.'", "'F'", 0) + records("", 2, "'x'", "'y'", 0) +
+           trailer(3)},
+      {"lower-case close is not a close", folder + "</dl>\n" + link,
+       records("\t", 1, "'.'", "'F'", 0) + records("\t", 2, "'x'", "'y'", 1) +
+           trailer(3)},
+      {"close before the entry on its line closes after it",
+       folder + "</DL><p>" + link + link,
+       records("\t", 1, "'.'", "'F'", 0) + records("\t", 2, "'x'", "'y'", 1) +
+           records("", 3, "'x'", "'y'", 0) + trailer(4)},
+      {"close after a link on its line is not seen",
+       folder + "<DT><A HREF=\"x\">y</A></DL>\n" + link,
+       records("\t", 1, "'.'", "'F'", 0) + records("\t", 2, "'x'", "'y'", 1) +
+           records("\t", 3, "'x'", "'y'", 1) + trailer(4)},
+      {"one close per line", folder + folder + "</DL></DL>\n" + link,
+       records("\t", 1, "'.'", "'F'", 0) + records("\t", 2, "'.'", "'F'", 1) +
+           records("\t", 3, "'x'", "'y'", 1) + trailer(4)},
+      {"below the top: parent 0, indent kept", "</DL>\n</DL>\n" + link,
+       records("\t", 1, "'x'", "'y'", 0) + trailer(2)},
+      {"a folder opened at -1 parents the top level", "</DL>\n" + folder + link,
+       records("\t", 1, "'.'", "'F'", 0) + records("", 2, "'x'", "'y'", 1) +
+           trailer(3)},
+      {"a folder opened at -2 only raises the depth",
+       "</DL>\n</DL>\n" + folder + link,
+       records("\t", 1, "'.'", "'F'", 0) + records("\t", 2, "'x'", "'y'", 0) +
+           trailer(3)},
+      {"escaping keeps every field one script string",
+       "<DT><H3 >What's \\new\r</H3>\n"
+       "<DT><A HREF=\"javascript:alert('\\\\')\">Don't \\ \r</A>\n",
+       records("\t", 1, "'.'", R"('What\'s \\new\r')", 0) +
+           records("\t", 2, R"('javascript:alert(\'\\\\\')')",
+                   R"('Don`t \\ \r')", 1) +
+           trailer(3)},
+      {"a line without delimiters still writes its records",
+       "<DT>\n<DT><H3 FOLDED\n" + link,
+       records("\t", 1, "''", "''", 0) + records("\t", 2, "'.'", "''", 0) +
+           records("\t", 3, "'x'", "'y'", 2) + trailer(4)},
+      {"CR LF line ends, lone CR kept", "<DT><A HREF=\"x\">a\rb</A>\r\n</DL>\r",
+       records("\t", 1, "'x'", R"('a\rb')", 0) + trailer(2)},
+      {"0x1A ends the input", link + "\x1a" + link,
+       records("\t", 1, "'x'", "'y'", 0) + trailer(2)},
+      {"a NUL ends the line's text", "<DT><A HREF=\"x\">t\0</A>\n\0<DT>\n"s,
+       records("\t", 1, "'x'", "''", 0) + trailer(2)},
+      {"a last line without a line feed", link + "<DT><H3 >G</H3>",
+       records("\t", 1, "'x'", "'y'", 0) + records("\t", 2, "'.'", "'G'", 0) +
+           trailer(3)},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(b2m::convert(c.input), c.output) << c.what;
+}
+
+TEST(Convert, KeepsLongLinesWhole) {
+  const std::string icon(200000, 'A');
+  const std::string line =
+      "<DT><A HREF=\"u\" ICON=\"data:image/png;base64," + icon + "\">T</A>\n";
+  EXPECT_EQ(b2m::convert(line + line),
+            records("\t", 1, "'u'", "'T'", 0) +
+                records("\t", 2, "'u'", "'T'", 0) + trailer(3));
+}
+
+TEST(Convert, NestingPastTwoThousandKeepsExactParents) {
+  std::string input;
+  for (int i = 0; i < 2500; ++i)
+    input += "<DT><H3 >F</H3>\n";
+  input += link;
+  for (int i = 0; i < 2500; ++i)
+    input += "</DL>\n";
+  input += link;
+  const std::string out = b2m::convert(input);
+  EXPECT_NE(out.find(std::string(1999, '\t') + "par[2500] = 2499;\r\n"),
+            std::string::npos);
+  EXPECT_NE(out.find("\n" + std::string(1999, '\t') + "par[2501] = 2500;"),
+            std::string::npos);
+  EXPECT_EQ(out.find(std::string(2000, '\t')), std::string::npos);
+  EXPECT_NE(out.find("\nref[2502] = 'x';\r\nnam[2502] = 'y';\r\n"
+                     "par[2502] = 0;\r\nvar MAX = 2503;\r\n"),
+            std::string::npos);
+}
+
+TEST(Convert, CountsEntriesInSixtyFourBits) {
+  b2m::MenuScript menu;
+  b2m::init(menu);
+  menu.entries = 2147483647;
+  b2m::write_link_address(menu, b2m::next_entry(menu), "a");
+  b2m::write_trailer(menu);
+  EXPECT_EQ(menu.out, "\tref[2147483648] = 'a';\r\nvar MAX = 2147483649;\r\n");
+}
+
+} // namespace

@@ -1,0 +1,143 @@
+// Runs the built converter in a fresh directory and compares bytes.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+int bookmarks2menu_main(int argc, char *argv[]);
+
+namespace {
+
+std::string slurp(const fs::path &p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void spit(const fs::path &p, const std::string &text) {
+  std::ofstream(p, std::ios::binary) << text;
+}
+
+struct Result {
+  int status;
+  std::string out, err;
+  std::optional<std::string> menu;
+};
+
+// argv[0] is the converter as invoked; `args` follow it.
+Result run(const fs::path &dir, const std::vector<std::string> &args) {
+  std::vector<std::string> words{B2M_EXE};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char *> argv;
+  for (std::string &w : words)
+    argv.push_back(w.data());
+  argv.push_back(nullptr);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (chdir(dir.c_str()) != 0 || !freopen("out.txt", "w", stdout) ||
+        !freopen("err.txt", "w", stderr))
+      _exit(99);
+    execv(argv[0], argv.data());
+    _exit(98);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  Result r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(dir / "out.txt"),
+           slurp(dir / "err.txt"), std::nullopt};
+  if (fs::is_regular_file(dir / "menu.js"))
+    r.menu = slurp(dir / "menu.js");
+  return r;
+}
+
+struct Case {
+  const char *what;
+  std::function<void(const fs::path &)> setup;
+  std::vector<std::string> args;
+  int status;
+  std::string out, err;
+  std::optional<std::string> menu;
+};
+
+const std::string usage = std::string("USAGE: ") + B2M_EXE +
+                          " bookmarks_file\n"
+                          "Create javascript menu file from bookmarks file\n";
+const std::string worked = slurp(B2M_DATA "/worked.html");
+const std::string worked_menu = slurp(B2M_DATA "/worked.menu.js");
+
+void nothing(const fs::path &) {}
+void worked_input(const fs::path &d) { spit(d / "in.html", worked); }
+
+TEST(Run, ExitStatusOutputsAndMenuFile) {
+  const Case cases[] = {
+      {"no argument", nothing, {}, 1, usage, "", std::nullopt},
+      {"-h, even with such a file",
+       [](const fs::path &d) { spit(d / "-h", worked); },
+       {"-h"}, 1, usage, "", std::nullopt},
+      {"-H is a file name", nothing, {"-H"}, 1, "",
+       "-H: No such file or directory\n", ""},
+      {"missing input leaves menu.js empty",
+       [](const fs::path &d) { spit(d / "menu.js", "old"); },
+       {"nope.html"}, 1, "", "nope.html: No such file or directory\n", ""},
+      {"empty name", nothing, {""}, 1, "", "No such file or directory\n", ""},
+      {"menu.js cannot be opened",
+       [](const fs::path &d) {
+         fs::create_directory(d / "menu.js");
+         spit(d / "in.html", worked);
+       },
+       {"in.html"}, 1, "", "menu.js: Is a directory\n", std::nullopt},
+      {"input is a directory",
+       [](const fs::path &d) { fs::create_directory(d / "dir"); },
+       {"dir"}, 1, "", "dir: Is a directory\n", ""},
+      {"full disk",
+       [](const fs::path &d) {
+         fs::create_symlink("/dev/full", d / "menu.js");
+         worked_input(d);
+       },
+       {"in.html"}, 1, "", "menu.js: No space left on device\n", std::nullopt},
+      {"empty input", [](const fs::path &d) { spit(d / "in.html", ""); },
+       {"in.html"}, 0, "", "", "var MAX = 1;\r\n"},
+      {"worked example, extra arguments ignored", worked_input,
+       {"in.html", "more", "-h"}, 0, "", "", worked_menu},
+      {"menu.js as its own input", worked_input, {"menu.js"}, 0, "", "",
+       "var MAX = 1;\r\n"},
+      {"bundled example", nothing, {B2M_SOURCE "/examples/bookmarks.html"}, 0,
+       "", "", slurp(B2M_DATA "/bookmarks.menu.js")},
+  };
+  int n = 0;
+  for (const Case &c : cases) {
+    const fs::path dir =
+        fs::temp_directory_path() /
+        ("b2m-run-" + std::to_string(getpid()) + "-" + std::to_string(n++));
+    fs::create_directories(dir);
+    c.setup(dir);
+    const Result r = run(dir, c.args);
+    EXPECT_EQ(r.status, c.status) << c.what;
+    EXPECT_EQ(r.out, c.out) << c.what;
+    EXPECT_EQ(r.err, c.err) << c.what;
+    EXPECT_EQ(r.menu, c.menu) << c.what;
+    fs::remove_all(dir);
+  }
+}
+
+// The kernel fills in an empty argv[0] itself, so call the entry directly.
+TEST(Run, EmptyArgumentVectorGivesUsageWithoutName) {
+  char *argv[] = {nullptr};
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(bookmarks2menu_main(0, argv), 1);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "USAGE:  bookmarks_file\n"
+            "Create javascript menu file from bookmarks file\n");
+}
+
+} // namespace
