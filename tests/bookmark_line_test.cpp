@@ -12,11 +12,9 @@ TEST(TakeLine, SplitsAtLineFeedsOnly) {
   struct Case {
     std::string text, line, left;
   } cases[] = {
-      {"a\nb", "a", "b"},
-      {"a\r\nb", "a", "b"},
+      {"a\nb", "a", "b"},       {"a\r\nb", "a", "b"},
       {"a\r\r\n", "a\r", ""}, // only the CR right before the feed goes
-      {"a\rb\n", "a\rb", ""},
-      {"\n", "", ""},
+      {"a\rb\n", "a\rb", ""},   {"\n", "", ""},
       {"a\0b\n"s, "a\0b"s, ""},
   };
   for (const Case &c : cases) {

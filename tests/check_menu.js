@@ -4,21 +4,10 @@
 // Usage: node check_menu.js CONVERTER FILE...
 'use strict';
 const fs = require('fs');
-const os = require('os');
 const path = require('path');
-const { execFileSync } = require('child_process');
+const { bytes, evaluate, convertIn } = require('./menu_tools');
 
-const [exe, ...files] = process.argv.slice(2);
-const converter = path.resolve(exe);
-
-// Bytes as one char each, so values compare byte for byte.
-const bytes = (file) => fs.readFileSync(file, 'latin1');
-
-function evaluate(script) {
-  return new Function(
-    'var ref = [], nam = [], par = [];\n' + script +
-    '\nreturn { ref: ref, nam: nam, par: par, MAX: MAX };')();
-}
+const [converter, ...files] = process.argv.slice(2);
 
 function expected(html) {
   const lines = html.split('\n').filter((l) => l.includes('<DT>'));
@@ -37,9 +26,8 @@ function expected(html) {
 }
 
 function check(file) {
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'b2m-'));
+  const dir = convertIn(converter, file);
   try {
-    execFileSync(converter, [path.resolve(file)], { cwd: dir });
     const menu = evaluate(bytes(path.join(dir, 'menu.js')));
     const want = expected(bytes(file));
     const problems = [];

@@ -86,9 +86,9 @@ TEST(Convert, KeepsLongLinesWhole) {
   const std::string icon(200000, 'A');
   const std::string line =
       "<DT><A HREF=\"u\" ICON=\"data:image/png;base64," + icon + "\">T</A>\n";
-  EXPECT_EQ(b2m::convert(line + line),
-            records("\t", 1, "'u'", "'T'", 0) +
-                records("\t", 2, "'u'", "'T'", 0) + trailer(3));
+  EXPECT_EQ(b2m::convert(line + line), records("\t", 1, "'u'", "'T'", 0) +
+                                           records("\t", 2, "'u'", "'T'", 0) +
+                                           trailer(3));
 }
 
 TEST(Convert, NestingPastTwoThousandKeepsExactParents) {
