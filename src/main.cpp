@@ -43,10 +43,10 @@ struct Failure {
   int err = 0;
 };
 
-bool write_all(std::FILE *out, std::string &text) {
+bool drain(b2m::Output &text, std::FILE *out) {
   errno = 0;
-  const bool ok = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-  text.clear();
+  const bool ok = std::fwrite(text.bytes.get(), 1, text.size, out) == text.size;
+  text.size = 0;
   return ok;
 }
 
@@ -71,7 +71,7 @@ Failure convert_stream(std::FILE *in, const char *in_name, std::FILE *out) {
     end_mark = kept.size() < fresh.size();
     std::string_view text(buf.data(), held + kept.size());
     b2m::add_lines(menu, text);
-    if (menu.out.size() >= flush_size && !write_all(out, menu.out))
+    if (menu.out.size >= flush_size && !drain(menu.out, out))
       return {output_name, last_error()};
     held = text.size();
     std::memmove(&buf[0], text.data(), held);
@@ -79,7 +79,7 @@ Failure convert_stream(std::FILE *in, const char *in_name, std::FILE *out) {
   if (held != 0)
     b2m::add_line(menu, std::string_view(buf.data(), held));
   b2m::write_trailer(menu);
-  if (!write_all(out, menu.out))
+  if (!drain(menu.out, out))
     return {output_name, last_error()};
   return {};
 }

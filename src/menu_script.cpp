@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <utility>
 
 namespace b2m {
@@ -17,55 +18,89 @@ std::size_t indent_for(std::int64_t depth) {
   return std::min(static_cast<std::size_t>(depth), max_indent);
 }
 
-void append_number(std::string &out, std::int64_t n) {
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-  out.append(digits, end);
+// Room for `n` more bytes at the end of the output, which grows as needed
+// and never shrinks: it ends as large as the largest stretch between drains.
+char *room(Output &out, std::size_t n) {
+  if (out.capacity - out.size < n) {
+    const std::size_t capacity = std::max(out.size + n, 2 * out.capacity);
+    std::unique_ptr<char[]> bytes(new char[capacity]);
+    if (out.size != 0)
+      std::memcpy(bytes.get(), out.bytes.get(), out.size);
+    out.bytes = std::move(bytes);
+    out.capacity = capacity;
+  }
+  return out.bytes.get() + out.size;
+}
+
+void done(Output &out, const char *end) {
+  out.size = end - out.bytes.get();
+}
+
+char *put(char *p, std::string_view text) {
+  std::memcpy(p, text.data(), text.size());
+  return p + text.size();
+}
+
+// Digits of the widest entry number, with its sign.
+constexpr std::size_t number_room = 20;
+
+char *put_number(char *p, std::int64_t n) {
+  return std::to_chars(p, p + number_room, n).ptr;
 }
 
 // The inside of a single-quoted script string. Only what would end or bend
 // the string is escaped, so every other byte reaches the page as it was.
-void append_quoted(std::string &out, std::string_view text,
-                   bool apostrophe_as_grave) {
-  std::size_t run = 0;
+// Writes at most twice the text's length.
+char *put_quoted(char *p, std::string_view text, bool apostrophe_as_grave) {
+  // Most values hold none of these: one sweep without early exit (which the
+  // compiler vectorises) tells, and the value is then copied whole.
+  unsigned char special = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (c != '\\' && c != '\'' && c != '\r')
-      continue;
-    out.append(text, run, i - run);
-    run = i + 1;
-    if (c == '\'' && apostrophe_as_grave) {
-      out += '`';
+    special |= (c == '\\') | (c == '\'') | (c == '\r');
+  }
+  if (special == 0)
+    return put(p, text);
+  for (const char c : text) {
+    if (c == '\\' || c == '\r' || (c == '\'' && !apostrophe_as_grave)) {
+      *p++ = '\\';
+      *p++ = c == '\r' ? 'r' : c;
     } else {
-      out += '\\';
-      out += c == '\r' ? 'r' : c;
+      *p++ = c == '\'' ? '`' : c;
     }
   }
-  out.append(text, run, text.size() - run);
+  return p;
 }
 
-void begin_record(MenuScript &menu, const char *array, std::int64_t entry) {
-  menu.out.append(menu.indent, '\t');
-  menu.out += array;
-  menu.out += '[';
-  append_number(menu.out, entry);
-  menu.out += "] = ";
+// Room for a record less its value: indent, name, number and punctuation.
+std::size_t record_room(const MenuScript &menu) {
+  return menu.indent + 2 * number_room + 16;
+}
+
+char *put_head(char *p, const MenuScript &menu, const char *array,
+               std::int64_t entry) {
+  std::memset(p, '\t', menu.indent);
+  p = put(p + menu.indent, array);
+  *p++ = '[';
+  p = put_number(p, entry);
+  return put(p, "] = ");
 }
 
 void write_text(MenuScript &menu, const char *array, std::int64_t entry,
                 std::string_view text, bool apostrophe_as_grave = false) {
-  begin_record(menu, array, entry);
-  menu.out += '\'';
-  append_quoted(menu.out, text, apostrophe_as_grave);
-  menu.out += "';\r\n";
+  char *p = room(menu.out, record_room(menu) + 2 * text.size());
+  p = put_head(p, menu, array, entry);
+  *p++ = '\'';
+  p = put_quoted(p, text, apostrophe_as_grave);
+  done(menu.out, put(p, "';\r\n"));
 }
 
 void write_parent(MenuScript &menu, std::int64_t entry) {
   // Entries after surplus closes have no enclosing folder left.
   const std::int64_t parent = menu.depth < 0 ? 0 : menu.parents[menu.depth];
-  begin_record(menu, "par", entry);
-  append_number(menu.out, parent);
-  menu.out += ";\r\n";
+  char *p = room(menu.out, record_room(menu));
+  p = put_number(put_head(p, menu, "par", entry), parent);
+  done(menu.out, put(p, ";\r\n"));
 }
 
 void open_level(MenuScript &menu, std::int64_t folder) {
@@ -86,7 +121,7 @@ void init(MenuScript &menu) {
   menu.depth = 0;
   menu.parents.assign(1, 0);
   menu.indent = 1;
-  menu.out.clear();
+  menu.out.size = 0;
 }
 
 std::int64_t next_entry(MenuScript &menu) {
@@ -119,9 +154,8 @@ void close_level(MenuScript &menu) {
 }
 
 void write_trailer(MenuScript &menu) {
-  menu.out += "var MAX = ";
-  append_number(menu.out, menu.entries + 1);
-  menu.out += ";\r\n";
+  char *p = put(room(menu.out, number_room + 16), "var MAX = ");
+  done(menu.out, put(put_number(p, menu.entries + 1), ";\r\n"));
 }
 
 void add_line(MenuScript &menu, std::string_view line) {
@@ -155,7 +189,7 @@ std::string convert(std::string_view file) {
   if (!text.empty())
     add_line(menu, text);
   write_trailer(menu);
-  return std::move(menu.out);
+  return std::string(menu.out.bytes.get(), menu.out.size);
 }
 
 } // namespace b2m

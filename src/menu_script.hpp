@@ -4,18 +4,27 @@
 #define BOOKMARKS2MENU_MENU_SCRIPT_HPP
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace b2m {
 
+// menu.js bytes formatted but not yet written: the writer appends records
+// straight into it, the caller drains it.
+struct Output {
+  std::unique_ptr<char[]> bytes;
+  std::size_t size = 0;
+  std::size_t capacity = 0;
+};
+
 struct MenuScript {
   std::int64_t entries; // number of the latest entry
   std::int64_t depth;   // folder levels open; below 0 after surplus closes
   std::vector<std::int64_t> parents; // the folder that opened each depth
   std::size_t indent;                // tabs before each record
-  std::string out; // records written but not yet taken by the caller
+  Output out;
 };
 
 // Top level, one tab of indentation until a level first closes back to it.

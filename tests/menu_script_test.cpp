@@ -116,7 +116,8 @@ TEST(Convert, CountsEntriesInSixtyFourBits) {
   menu.entries = 2147483647;
   b2m::write_link_address(menu, b2m::next_entry(menu), "a");
   b2m::write_trailer(menu);
-  EXPECT_EQ(menu.out, "\tref[2147483648] = 'a';\r\nvar MAX = 2147483649;\r\n");
+  EXPECT_EQ(std::string(menu.out.bytes.get(), menu.out.size),
+            "\tref[2147483648] = 'a';\r\nvar MAX = 2147483649;\r\n");
 }
 
 } // namespace
