@@ -37,7 +37,9 @@ void done(Output &out, const char *end) {
 }
 
 char *put(char *p, std::string_view text) {
-  std::memcpy(p, text.data(), text.size());
+  // A field that could not be cut is a view of nothing, not even memory.
+  if (!text.empty())
+    std::memcpy(p, text.data(), text.size());
   return p + text.size();
 }
 

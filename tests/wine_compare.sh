@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Runs a Windows build under Wine on every test input and compares menu.js,
+# standard output, standard error and exit status byte for byte with the
+# Linux build's; then the cases where Windows answers in its own words.
+# Usage: tests/wine_compare.sh LINUX_EXE WINDOWS_EXE [WINE]
+set -u
+linux=$(realpath "$1")
+windows=$(realpath "$2")
+wine=${3:-/usr/lib/wine/wine64}
+src=$(cd "$(dirname "$0")/.." && pwd)
+export WINEDEBUG=-all
+export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-bookmarks2menu}
+work=$(mktemp -d "${TMPDIR:-/tmp}/b2m-wine-XXXXXX")
+trap 'chattr -i "$work"/*/menu.js 2>/dev/null; rm -rf "$work"' EXIT
+
+passed=0 failed=0
+verdict() { # OK WHAT
+  if "$1"; then passed=$((passed + 1)); else
+    failed=$((failed + 1)); echo "FAIL $2"; fi
+}
+
+# run DIR COMMAND...: the command's outputs and status, kept in DIR.
+run() {
+  local dir=$1
+  shift
+  (cd "$dir" && "$@" >stdout 2>stderr; echo $? >status)
+}
+
+same_as_linux() { # INPUT
+  local n=$((passed + failed)) ok=true
+  mkdir -p "$work/l$n" "$work/w$n"
+  cp "$1" "$work/l$n/in.html"
+  cp "$1" "$work/w$n/in.html"
+  run "$work/l$n" "$linux" in.html
+  run "$work/w$n" "$wine" "$windows" in.html
+  for f in menu.js stdout stderr status; do
+    cmp -s "$work/l$n/$f" "$work/w$n/$f" || ok=false
+  done
+  verdict $ok "$(basename "$1"): differs from the Linux build"
+}
+
+# expect NAME SETUP ARGS -- STATUS STDOUT-REGEX STDERR MENU: Windows'
+# own texts, with the CR LF its text-mode console streams write.
+expect() {
+  local what=$1 setup=$2 args=$3 status=$4 out=$5 err=$6 menu=$7
+  local dir=$work/x$((passed + failed)) ok=true
+  mkdir -p "$dir"
+  (cd "$dir" && eval "$setup")
+  # shellcheck disable=SC2086
+  run "$dir" "$wine" "$windows" $args
+  [[ $(cat "$dir/status") == "$status" ]] || ok=false
+  if [[ -z $out ]]; then [[ ! -s $dir/stdout ]] || ok=false
+  else grep -Pzq "^$out\$" "$dir/stdout" || ok=false; fi
+  [[ $(od -An -c "$dir/stderr") == "$(printf "%b" "$err" | od -An -c)" ]] || ok=false
+  if [[ $menu == absent ]]; then [[ ! -e $dir/menu.js ]] || ok=false
+  else [[ $(cat "$dir/menu.js") == "$menu" ]] || ok=false; fi
+  verdict $ok "$what"
+  $ok || head -c 300 "$dir/stdout" "$dir/stderr"
+}
+
+# A file root may still write: make it immutable where the file system can.
+read_only() {
+  echo old >menu.js
+  if [[ $(id -u) == 0 ]]; then chattr +i menu.js; else chmod 444 menu.js; fi
+}
+
+"$wine" "$windows" -h >/dev/null 2>&1 # the first start makes the prefix
+
+for f in "$src"/tests/corpus/* "$src"/tests/data/*.html \
+  "$src"/tests/fuzz_regressions/* "$src"/examples/bookmarks.html; do
+  same_as_linux "$f"
+done
+same_as_linux /dev/null
+
+usage='USAGE: .*bookmarks2menu\.exe bookmarks_file\r\nCreate javascript menu file from bookmarks file\r\n'
+expect "usage" ":" "" 1 "$usage" "" absent
+expect "-h" "echo x >-h" "-h" 1 "$usage" "" absent
+expect "missing file" ":" "nope.html" 1 "" \
+  'nope.html: No such file or directory\r\n' ""
+expect "read-only menu.js" read_only "in.html" 1 "" \
+  'menu.js: Permission denied\r\n' old
+expect "directory as input" "mkdir dir" "dir" 1 "" \
+  'dir: Permission denied\r\n' ""
+
+echo "$passed passed, $failed failed"
+((failed == 0))
