@@ -1,4 +1,6 @@
 // Runs the built converter in a fresh directory and compares bytes.
+#include "menu_script.hpp"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -175,6 +177,33 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
     EXPECT_EQ(r.menu, c.menu) << c.what;
     fs::remove_all(dir);
   }
+}
+
+// The file is read in blocks; the result must not depend on where they end.
+TEST(Run, BlocksGiveTheSameBytesAsOneRead) {
+  std::vector<std::string> inputs;
+  for (const auto &f : fs::directory_iterator(B2M_SOURCE "/tests/corpus"))
+    inputs.push_back(slurp(f.path()));
+  // CR LF split across the first block end, lines of every length, a line
+  // longer than a block, and a 0x1A well past the first block.
+  std::string mixed = "<DT><A HREF=\"a\">t\r";
+  mixed.resize(65535, 'x');
+  mixed += "\r\n";
+  for (int i = 0; mixed.size() < 300000; ++i)
+    mixed += "<DT><A HREF=\"u" + std::string(i % 700, 'i') + "\">" +
+             std::string(i % 3, '\r') + "T</A>" + (i % 5 ? "\r\n" : "\n");
+  mixed += "<DT><H3 >" + std::string(200000, 'L') + "</H3>\r\n</DL>\n";
+  inputs.push_back(mixed + "\x1a<DT>after the end\n");
+  const fs::path dir =
+      fs::temp_directory_path() / ("b2m-blocks-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  for (const std::string &input : inputs) {
+    spit(dir / "in.html", input);
+    const Result r = run(dir, {"in.html"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_TRUE(r.menu == b2m::convert(input)) << input.substr(0, 200);
+  }
+  fs::remove_all(dir);
 }
 
 // The kernel fills in an empty argv[0] itself, so call the entry directly.
