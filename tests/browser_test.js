@@ -39,7 +39,7 @@ function chromium(binary, args) {
 // The few references the test export uses, decoded independently of the
 // page's own decoder.
 const references = { amp: '&', lt: '<', gt: '>', quot: '"', eacute: '\u00e9',
-                     '#39': "'", '#x27': "'" };
+                     '#39': "'", '#x27': "'", '#9': '\t' };
 const decodeTitle = (t) => t.replace(/&(#?\w+);/g, (m, n) => references[n]);
 const unescapeText = (t) => t.replace(/&(amp|lt|gt|quot|nbsp);/g,
   (m, n) => ({ amp: '&', lt: '<', gt: '>', quot: '"', nbsp: '\u00a0' })[n]);
@@ -113,7 +113,8 @@ function main() {
         problems.push(`entry ${i} under ${s.parent}, want ${menu.par[i]}`);
       if (s.title !== title)
         problems.push(`entry ${i} title ${JSON.stringify(s.title)}, want ${JSON.stringify(title)}`);
-      const scripted = /^(javascript|data):/.test(menu.ref[i]);
+      const scripted = /^(javascript|data):/i.test(decodeTitle(menu.ref[i])
+        .replace(/[\t\n\r]/g, '').replace(/^[\x00-\x20]+/, ''));
       if (menu.ref[i] !== '.' && s.live === scripted)
         problems.push(`entry ${i} ${scripted ? 'is' : 'is not'} a live link`);
     }
