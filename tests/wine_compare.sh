@@ -9,7 +9,7 @@ windows=$(realpath "$2")
 wine=${3:-/usr/lib/wine/wine64}
 src=$(cd "$(dirname "$0")/.." && pwd)
 export WINEDEBUG=-all
-export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-bookmarks2menu}
+export WINEPREFIX=${WINEPREFIX:-${HOME:-/tmp}/.wine-bookmarks2menu}
 work=$(mktemp -d "${TMPDIR:-/tmp}/b2m-wine-XXXXXX")
 trap 'chattr -i "$work"/*/menu.js 2>/dev/null; rm -rf "$work"' EXIT
 
