@@ -76,9 +76,7 @@ Failure convert_stream(std::FILE *in, const char *in_name, std::FILE *out) {
     held = text.size();
     std::memmove(&buf[0], text.data(), held);
   }
-  if (held != 0)
-    b2m::add_line(menu, std::string_view(buf.data(), held));
-  b2m::write_trailer(menu);
+  b2m::finish(menu, std::string_view(buf.data(), held));
   if (!drain(menu.out, out))
     return {output_name, last_error()};
   return {};

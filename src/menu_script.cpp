@@ -183,14 +183,18 @@ void add_lines(MenuScript &menu, std::string_view &text) {
     add_line(menu, line);
 }
 
+void finish(MenuScript &menu, std::string_view rest) {
+  if (!rest.empty())
+    add_line(menu, rest);
+  write_trailer(menu);
+}
+
 std::string convert(std::string_view file) {
   MenuScript menu;
   init(menu);
   std::string_view text = before_end_mark(file);
   add_lines(menu, text);
-  if (!text.empty())
-    add_line(menu, text);
-  write_trailer(menu);
+  finish(menu, text);
   return std::string(menu.out.bytes.get(), menu.out.size);
 }
 
