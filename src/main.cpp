@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 namespace {
@@ -96,7 +97,13 @@ int run(const char *in_name) {
   // The blocks are the buffers; a second layer would only copy.
   std::setvbuf(in, nullptr, _IONBF, 0);
   std::setvbuf(out, nullptr, _IONBF, 0);
-  Failure failure = convert_stream(in, in_name, out);
+  Failure failure;
+  try {
+    failure = convert_stream(in, in_name, out);
+  } catch (const std::bad_alloc &) {
+    // Only a line longer than the memory left gets here.
+    failure = {in_name, ENOMEM};
+  }
   std::fclose(in);
   errno = 0;
   if (std::fclose(out) != 0 && failure.name == nullptr)

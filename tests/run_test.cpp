@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -37,8 +40,10 @@ struct Result {
   std::optional<std::string> menu;
 };
 
-// argv[0] is the converter as invoked; `args` follow it.
-Result run(const fs::path &dir, const std::vector<std::string> &args) {
+// argv[0] is the converter as invoked; `args` follow it. A `memory` limit
+// caps the converter's address space.
+Result run(const fs::path &dir, const std::vector<std::string> &args,
+           rlim_t memory = RLIM_INFINITY) {
   std::vector<std::string> words{B2M_EXE};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char *> argv;
@@ -50,6 +55,8 @@ Result run(const fs::path &dir, const std::vector<std::string> &args) {
     if (chdir(dir.c_str()) != 0 || !freopen("out.txt", "w", stdout) ||
         !freopen("err.txt", "w", stderr))
       _exit(99);
+    const rlimit limit{memory, memory};
+    setrlimit(RLIMIT_AS, &limit);
     execv(argv[0], argv.data());
     _exit(98);
   }
@@ -203,6 +210,22 @@ TEST(Run, BlocksGiveTheSameBytesAsOneRead) {
     ASSERT_EQ(r.status, 0);
     EXPECT_TRUE(r.menu == b2m::convert(input)) << input.substr(0, 200);
   }
+  fs::remove_all(dir);
+}
+
+// A line larger than the memory left is a reported failure, not a crash.
+TEST(Run, LineBeyondMemoryIsReported) {
+#ifdef B2M_SANITIZED
+  GTEST_SKIP() << "the sanitizers need more address space than the limit";
+#endif
+  const fs::path dir =
+      fs::temp_directory_path() / ("b2m-memory-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  spit(dir / "in.html",
+       "<DT><A HREF=\"a\">t</A>\n" + std::string(96 << 20, 'x') + "\n");
+  const Result r = run(dir, {"in.html"}, 64 << 20);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, std::string("in.html: ") + std::strerror(ENOMEM) + "\n");
   fs::remove_all(dir);
 }
 

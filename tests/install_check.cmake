@@ -1,0 +1,16 @@
+# Installs the build BUILD into a fresh prefix and checks that the
+# executable, the manual and the viewer page arrive where the README says.
+set(prefix ${BUILD}/install-check)
+file(REMOVE_RECURSE ${prefix})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "install failed: ${status}")
+endif()
+foreach(file bin/bookmarks2menu share/man/man1/bookmarks2menu.1
+             share/bookmarks2menu/menu.html)
+  if(NOT EXISTS ${prefix}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${prefix})
