@@ -9,7 +9,8 @@ windows=$(realpath "$2")
 wine=${3:-/usr/lib/wine/wine64}
 src=$(cd "$(dirname "$0")/.." && pwd)
 export WINEDEBUG=-all
-export WINEPREFIX=${WINEPREFIX:-${HOME:-/tmp}/.wine-bookmarks2menu}
+# One prefix per loader: a prefix made by the 32-bit one cannot run 64-bit.
+export WINEPREFIX=${WINEPREFIX:-${HOME:-/tmp}/.wine-bookmarks2menu-${wine##*/}}
 work=$(mktemp -d "${TMPDIR:-/tmp}/b2m-wine-XXXXXX")
 trap 'chattr -i "$work"/*/menu.js 2>/dev/null; rm -rf "$work"' EXIT
 
