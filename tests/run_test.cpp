@@ -1,5 +1,6 @@
 // Runs the built converter in a fresh directory and compares bytes.
 #include "menu_script.hpp"
+#include "test_files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,16 +22,9 @@ int bookmarks2menu_main(int argc, char *argv[]);
 
 namespace {
 
-std::string slurp(const fs::path &p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void spit(const fs::path &p, const std::string &text) {
-  std::ofstream(p, std::ios::binary) << text;
-}
+using test_files::fresh_dir;
+using test_files::slurp;
+using test_files::spit;
 
 struct Result {
   int status;
@@ -172,10 +164,7 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
   };
   int n = 0;
   for (const Case &c : cases) {
-    const fs::path dir =
-        fs::temp_directory_path() /
-        ("b2m-run-" + std::to_string(getpid()) + "-" + std::to_string(n++));
-    fs::create_directories(dir);
+    const fs::path dir = fresh_dir("run-" + std::to_string(n++));
     c.setup(dir);
     const Result r = run(dir, c.args);
     EXPECT_EQ(r.status, c.status) << c.what;
@@ -201,9 +190,7 @@ TEST(Run, BlocksGiveTheSameBytesAsOneRead) {
              std::string(i % 3, '\r') + "T</A>" + (i % 5 ? "\r\n" : "\n");
   mixed += "<DT><H3 >" + std::string(200000, 'L') + "</H3>\r\n</DL>\n";
   inputs.push_back(mixed + "\x1a<DT>after the end\n");
-  const fs::path dir =
-      fs::temp_directory_path() / ("b2m-blocks-" + std::to_string(getpid()));
-  fs::create_directories(dir);
+  const fs::path dir = fresh_dir("blocks");
   for (const std::string &input : inputs) {
     spit(dir / "in.html", input);
     const Result r = run(dir, {"in.html"});
@@ -218,9 +205,7 @@ TEST(Run, LineBeyondMemoryIsReported) {
 #ifdef B2M_SANITIZED
   GTEST_SKIP() << "the sanitizers need more address space than the limit";
 #endif
-  const fs::path dir =
-      fs::temp_directory_path() / ("b2m-memory-" + std::to_string(getpid()));
-  fs::create_directories(dir);
+  const fs::path dir = fresh_dir("memory");
   spit(dir / "in.html",
        "<DT><A HREF=\"a\">t</A>\n" + std::string(96 << 20, 'x') + "\n");
   const Result r = run(dir, {"in.html"}, 64 << 20);

@@ -2,12 +2,11 @@
 // a well-formed menu.js.
 #include "menu_script.hpp"
 #include "menu_shape.hpp"
+#include "test_files.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -16,10 +15,8 @@ TEST(Shape, HoldsForEveryKeptInput) {
   for (const char *dir : {B2M_TESTS "/corpus", B2M_TESTS "/data",
                           B2M_TESTS "/fuzz_regressions"}) {
     for (const auto &f : fs::directory_iterator(dir)) {
-      std::ifstream in(f.path(), std::ios::binary);
-      std::ostringstream bytes;
-      bytes << in.rdbuf();
-      EXPECT_EQ(shape::problem(b2m::convert(bytes.str())), "") << f.path();
+      const std::string bytes = test_files::slurp(f.path());
+      EXPECT_EQ(shape::problem(b2m::convert(bytes)), "") << f.path();
       ++files;
     }
   }
