@@ -1,5 +1,5 @@
 // The per-line step on the kinds of line an export is made of.
-#include "menu_script.hpp"
+#include "convert.hpp"
 
 #include <benchmark/benchmark.h>
 

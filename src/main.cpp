@@ -1,6 +1,6 @@
 // bookmarks2menu: turns a browser's bookmarks export into menu.js.
 #include "bookmark_line.hpp"
-#include "menu_script.hpp"
+#include "convert.hpp"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,7 +1,5 @@
 #include "menu_script.hpp"
 
-#include "bookmark_line.hpp"
-
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -158,44 +156,6 @@ void close_level(MenuScript &menu) {
 void write_trailer(MenuScript &menu) {
   char *p = put(room(menu.out, number_room + 16), "var MAX = ");
   done(menu.out, put(put_number(p, menu.entries + 1), ";\r\n"));
-}
-
-void add_line(MenuScript &menu, std::string_view line) {
-  line = line_text(line);
-  std::string_view seen = line; // shortened by the cuts
-  if (has_entry(line)) {
-    const std::int64_t entry = next_entry(menu);
-    if (is_folder(line)) {
-      write_folder(menu, entry, cut_folder_title(seen));
-    } else {
-      std::string_view rest;
-      write_link_address(menu, entry, cut_link_address(seen, rest));
-      write_link_rest(menu, entry, cut_link_title(rest));
-    }
-  }
-  if (closes_list(seen))
-    close_level(menu);
-}
-
-void add_lines(MenuScript &menu, std::string_view &text) {
-  std::string_view line;
-  while (take_line(text, line))
-    add_line(menu, line);
-}
-
-void finish(MenuScript &menu, std::string_view rest) {
-  if (!rest.empty())
-    add_line(menu, rest);
-  write_trailer(menu);
-}
-
-std::string convert(std::string_view file) {
-  MenuScript menu;
-  init(menu);
-  std::string_view text = before_end_mark(file);
-  add_lines(menu, text);
-  finish(menu, text);
-  return std::string(menu.out.bytes.get(), menu.out.size);
 }
 
 } // namespace b2m

@@ -41,16 +41,6 @@ void write_link_rest(MenuScript &menu, std::int64_t entry,
 void close_level(MenuScript &menu);
 void write_trailer(MenuScript &menu);
 
-// One line of the bookmarks file, without its line end.
-void add_line(MenuScript &menu, std::string_view line);
-// Adds every whole line of `text`, leaving in it what no line feed ends.
-void add_lines(MenuScript &menu, std::string_view &text);
-// At the end of the file: what no line feed ended, then the trailer.
-void finish(MenuScript &menu, std::string_view rest);
-
-// The whole conversion of a file's bytes, in memory.
-std::string convert(std::string_view file);
-
 } // namespace b2m
 
 #endif

@@ -1,5 +1,5 @@
 // libFuzzer target: the whole conversion on arbitrary bytes, in memory.
-#include "menu_script.hpp"
+#include "convert.hpp"
 #include "menu_shape.hpp"
 
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "menu_script.hpp"
+#include "convert.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Runs the built converter in a fresh directory and compares bytes.
-#include "menu_script.hpp"
+#include "convert.hpp"
 #include "test_files.hpp"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Every input the tests keep, including what the fuzzer once found, gives
 // a well-formed menu.js.
-#include "menu_script.hpp"
+#include "convert.hpp"
 #include "menu_shape.hpp"
 #include "test_files.hpp"
 
