@@ -33,12 +33,21 @@ void finish(MenuScript &menu, std::string_view rest) {
   write_trailer(menu);
 }
 
+std::string_view add_block(MenuScript &menu, std::string_view text,
+                           std::size_t fresh, bool &ended) {
+  const std::size_t held = text.size() - fresh;
+  const std::size_t kept = before_end_mark(text.substr(held)).size();
+  ended = kept < fresh;
+  text = text.substr(0, held + kept);
+  add_lines(menu, text);
+  return text;
+}
+
 std::string convert(std::string_view file) {
   MenuScript menu;
   init(menu);
-  std::string_view text = before_end_mark(file);
-  add_lines(menu, text);
-  finish(menu, text);
+  bool ended;
+  finish(menu, add_block(menu, file, file.size(), ended));
   return std::string(menu.out.bytes.get(), menu.out.size);
 }
 

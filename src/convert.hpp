@@ -14,6 +14,12 @@ namespace b2m {
 void add_line(MenuScript &menu, std::string_view line);
 // Adds every whole line of `text`, leaving in it what no line feed ends.
 void add_lines(MenuScript &menu, std::string_view &text);
+// A block of the file behind the unfinished line of the last one: `text`
+// ends with the `fresh` bytes just read. Adds its whole lines and returns
+// what no line feed ends yet; `ended` is set when a 0x1A byte ended the
+// input, and what follows it is not looked at.
+std::string_view add_block(MenuScript &menu, std::string_view text,
+                           std::size_t fresh, bool &ended);
 // At the end of the file: what no line feed ended, then the trailer.
 void finish(MenuScript &menu, std::string_view rest);
 

@@ -1,27 +1,30 @@
 // bookmarks2menu: turns a browser's bookmarks export into menu.js.
-#include "bookmark_line.hpp"
 #include "convert.hpp"
+#include "platform.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
 // Large blocks keep the run at the speed of the memory, not of the calls.
 constexpr std::size_t block_size = 1 << 16;
-constexpr std::size_t flush_size = 1 << 16;
+// Room for a line that goes on past its block, and the next block.
+constexpr std::size_t base_capacity = 2 * block_size;
 
 constexpr const char *output_name = "menu.js";
 
 // "name: system error text", or the text alone for an empty name.
 int report(const char *name, int err) {
-  if (*name != '\0')
-    std::fprintf(stderr, "%s: %s\n", name, std::strerror(err));
-  else
-    std::fprintf(stderr, "%s\n", std::strerror(err));
+  std::string line = *name != '\0' ? std::string(name) + ": " : "";
+  b2m::put_text(stderr, line + std::strerror(err) + "\n");
   return 1;
 }
 
@@ -31,9 +34,11 @@ int last_error() {
 }
 
 int usage(const char *program) {
-  std::printf("USAGE: %s bookmarks_file\n", program);
-  std::printf("Create javascript menu file from bookmarks file\n");
-  if (std::fflush(stdout) != 0)
+  const bool put = b2m::put_text(
+      stdout, std::string("USAGE: ") + program +
+                  " bookmarks_file\n"
+                  "Create javascript menu file from bookmarks file\n");
+  if (!put | (std::fflush(stdout) != 0))
     report("stdout", last_error());
   return 1;
 }
@@ -44,78 +49,164 @@ struct Failure {
   int err = 0;
 };
 
-bool drain(b2m::Output &text, std::FILE *out) {
+// menu.js as the writer's drain: the first failure is kept.
+struct Target {
+  std::FILE *file;
+  int err;
+};
+
+bool write_out(void *target, const char *bytes, std::size_t size) {
+  auto &t = *static_cast<Target *>(target);
   errno = 0;
-  const bool ok = std::fwrite(text.bytes.get(), 1, text.size, out) == text.size;
-  text.size = 0;
-  return ok;
+  if (std::fwrite(bytes, 1, size, t.file) == size)
+    return true;
+  t.err = last_error();
+  return false;
 }
 
-// Reads the bookmarks file in blocks and hands its whole lines to the menu;
-// a line longer than the block grows the buffer, so no line is ever cut.
-Failure convert_stream(std::FILE *in, const char *in_name, std::FILE *out) {
-  b2m::MenuScript menu;
-  b2m::init(menu);
-  std::string buf(block_size, '\0');
-  std::size_t held = 0; // start of a line that the next block goes on with
-  for (bool end_mark = false; !end_mark;) {
-    if (held == buf.size())
-      buf.resize(buf.size() * 2);
-    errno = 0;
-    const std::size_t got = std::fread(&buf[held], 1, buf.size() - held, in);
-    if (got == 0 && std::ferror(in))
-      return {in_name, last_error()};
-    if (got == 0)
-      break;
-    const std::string_view fresh(&buf[held], got);
-    const std::string_view kept = b2m::before_end_mark(fresh);
-    end_mark = kept.size() < fresh.size();
-    std::string_view text(buf.data(), held + kept.size());
-    b2m::add_lines(menu, text);
-    if (menu.out.size >= flush_size && !drain(menu.out, out))
-      return {output_name, last_error()};
-    held = text.size();
-    std::memmove(&buf[0], text.data(), held);
+struct Free {
+  void operator()(char *p) const { std::free(p); }
+};
+
+// The input buffer: a line that goes on past its block is held at the
+// front, and the next block is read behind it.
+struct Input {
+  std::FILE *file;
+  const char *name;
+  std::unique_ptr<char, Free> bytes;
+  std::size_t capacity = 0;
+  std::size_t held = 0; // bytes of a line no line feed has ended yet
+  std::size_t got = 0;  // bytes the last read added behind them
+};
+
+// realloc: a large buffer moves by remapping its pages, not by holding a
+// copy beside it.
+bool resize(Input &in, std::size_t capacity) {
+  void *bytes = std::realloc(in.bytes.get(), capacity);
+  if (bytes == nullptr)
+    return false;
+  in.bytes.release();
+  in.bytes.reset(static_cast<char *>(bytes));
+  in.capacity = capacity;
+  return true;
+}
+
+// Reads the next block behind what is held. Only a line longer than a
+// block grows the buffer; once it is done, the room goes back.
+Failure read_block(Input &in) {
+  if (in.capacity - in.held < block_size) {
+    if (!resize(in, std::max(2 * in.capacity, in.held + block_size)))
+      return {in.name, ENOMEM};
+  } else if (in.capacity > base_capacity && in.held <= block_size) {
+    resize(in, base_capacity); // a failure keeps the larger one
   }
-  b2m::finish(menu, std::string_view(buf.data(), held));
-  if (!drain(menu.out, out))
-    return {output_name, last_error()};
+  errno = 0;
+  in.got = std::fread(in.bytes.get() + in.held, 1, block_size, in.file);
+  if (in.got == 0 && std::ferror(in.file))
+    return {in.name, last_error()};
   return {};
 }
 
+// Hands the whole lines read so far to the menu and keeps the rest at the
+// front; false once a 0x1A byte has ended the input.
+bool add_block(b2m::MenuScript &menu, Input &in) {
+  bool ended = false;
+  const std::string_view rest = b2m::add_block(
+      menu, {in.bytes.get(), in.held + in.got}, in.got, ended);
+  in.held = rest.size();
+  std::memmove(in.bytes.get(), rest.data(), in.held);
+  return !ended;
+}
+
+Failure convert_stream(Input &in, b2m::MenuScript &menu, Target &target) {
+  Failure failure;
+  for (;;) {
+    if (in.got == 0 || !add_block(menu, in) || target.err != 0)
+      break;
+    if ((failure = read_block(in)).name != nullptr)
+      return failure;
+  }
+  b2m::finish(menu, std::string_view(in.bytes.get(), in.held));
+  b2m::flush(menu.out);
+  if (target.err != 0)
+    return {output_name, target.err};
+  return {};
+}
+
+// The first block is read before menu.js is emptied, so that a name typed
+// wrong, or a directory, leaves the last menu as it was.
+Failure convert_file(Input &in, std::FILE *&out) {
+  Failure failure = read_block(in);
+  if (failure.name != nullptr)
+    return failure;
+  // Emptied from the start, menu.js read as its own input has nothing left.
+  if (in.got != 0 && b2m::same_file(in.name, output_name))
+    in.got = 0;
+  errno = 0;
+  if ((out = b2m::reopen_file(output_name, "wb", out)) == nullptr)
+    return {output_name, last_error()};
+  // The blocks are the buffers; a second layer would only copy.
+  std::setvbuf(out, nullptr, _IONBF, 0);
+  Target target{out, 0};
+  b2m::MenuScript menu;
+  b2m::init(menu);
+  menu.out.drain = write_out;
+  menu.out.target = &target;
+  try {
+    return convert_stream(in, menu, target);
+  } catch (const std::bad_alloc &) {
+    return {output_name, ENOMEM};
+  }
+}
+
 int run(const char *in_name) {
-  // menu.js comes first: a file that cannot be read still leaves it empty.
-  std::FILE *out = std::fopen(output_name, "wb");
+  // menu.js is opened first, so that one that cannot be written is found
+  // before the input is touched; appending leaves it as it is for now.
+  std::FILE *out = b2m::open_file(output_name, "ab");
   if (out == nullptr)
     return report(output_name, errno);
-  std::FILE *in = std::fopen(in_name, "rb");
-  if (in == nullptr) {
+  Input in;
+  in.file = b2m::open_file(in_name, "rb");
+  in.name = in_name;
+  if (in.file == nullptr) {
     const int err = errno;
     std::fclose(out);
     return report(in_name, err);
   }
-  // The blocks are the buffers; a second layer would only copy.
-  std::setvbuf(in, nullptr, _IONBF, 0);
-  std::setvbuf(out, nullptr, _IONBF, 0);
-  Failure failure;
-  try {
-    failure = convert_stream(in, in_name, out);
-  } catch (const std::bad_alloc &) {
-    // Only a line longer than the memory left gets here.
-    failure = {in_name, ENOMEM};
-  }
-  std::fclose(in);
+  std::setvbuf(in.file, nullptr, _IONBF, 0);
+  Failure failure = convert_file(in, out);
+  std::fclose(in.file);
   errno = 0;
-  if (std::fclose(out) != 0 && failure.name == nullptr)
+  if (out != nullptr && std::fclose(out) != 0 && failure.name == nullptr)
     failure = {output_name, last_error()};
   return failure.name != nullptr ? report(failure.name, failure.err) : 0;
 }
 
-} // namespace
-
-int main(int argc, char *argv[]) {
+int dispatch(int argc, char *argv[]) {
   const char *program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
   if (argc < 2 || std::strcmp(argv[1], "-h") == 0)
     return usage(program);
   return run(argv[1]);
 }
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+  return dispatch(argc, argv);
+}
+
+#ifdef _WIN32
+// Windows hands over the command line as typed only in UTF-16; its narrow
+// form has lost every letter outside the ANSI code page.
+int wmain(int argc, wchar_t *argv[]) {
+  std::vector<std::string> words;
+  for (int i = 0; i < argc; ++i)
+    words.push_back(b2m::wtf8_from_utf16(std::u16string(
+        argv[i], argv[i] + std::char_traits<wchar_t>::length(argv[i]))));
+  std::vector<char *> args;
+  for (std::string &w : words)
+    args.push_back(&w[0]);
+  args.push_back(nullptr);
+  return dispatch(argc, args.data());
+}
+#endif

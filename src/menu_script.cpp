@@ -16,9 +16,12 @@ std::size_t indent_for(std::int64_t depth) {
   return std::min(static_cast<std::size_t>(depth), max_indent);
 }
 
-// Room for `n` more bytes at the end of the output, which grows as needed
-// and never shrinks: it ends as large as the largest stretch between drains.
+// Room for `n` more bytes at the end of the output. With a drain the
+// buffer is emptied first once it holds the flush size; it grows only for
+// a single record larger than what it has.
 char *room(Output &out, std::size_t n) {
+  if (out.drain != nullptr && out.size + n > flush_size)
+    flush(out);
   if (out.capacity - out.size < n) {
     const std::size_t capacity = std::max(out.size + n, 2 * out.capacity);
     std::unique_ptr<char[]> bytes(new char[capacity]);
@@ -48,9 +51,15 @@ char *put_number(char *p, std::int64_t n) {
   return std::to_chars(p, p + number_room, n).ptr;
 }
 
+// Each escape is the same four bytes in every charset a page may read
+// menu.js in: a backslash or apostrophe after a two-byte lead byte would
+// be swallowed into that character in Shift_JIS, GBK or Big5, but "x" and
+// hex digits cannot end the string.
+constexpr std::size_t escape_size = 4;
+
 // The inside of a single-quoted script string. Only what would end or bend
 // the string is escaped, so every other byte reaches the page as it was.
-// Writes at most twice the text's length.
+// Writes at most escape_size times the text's length.
 char *put_quoted(char *p, std::string_view text, bool apostrophe_as_grave) {
   // Most values hold none of these: one sweep without early exit (which the
   // compiler vectorises) tells, and the value is then copied whole.
@@ -62,12 +71,16 @@ char *put_quoted(char *p, std::string_view text, bool apostrophe_as_grave) {
   if (special == 0)
     return put(p, text);
   for (const char c : text) {
-    if (c == '\\' || c == '\r' || (c == '\'' && !apostrophe_as_grave)) {
-      *p++ = '\\';
-      *p++ = c == '\r' ? 'r' : c;
-    } else {
-      *p++ = c == '\'' ? '`' : c;
-    }
+    if (c == '\'' && apostrophe_as_grave)
+      *p++ = '`';
+    else if (c == '\\')
+      p = put(p, "\\x5c");
+    else if (c == '\'')
+      p = put(p, "\\x27");
+    else if (c == '\r')
+      p = put(p, "\\x0d");
+    else
+      *p++ = c;
   }
   return p;
 }
@@ -86,12 +99,23 @@ char *put_head(char *p, const MenuScript &menu, const char *array,
   return put(p, "] = ");
 }
 
+// Long values go out in pieces, so that with a drain no value needs more
+// than a piece's room, escaped.
+constexpr std::size_t piece_size = 1 << 14;
+
 void write_text(MenuScript &menu, const char *array, std::int64_t entry,
                 std::string_view text, bool apostrophe_as_grave = false) {
-  char *p = room(menu.out, record_room(menu) + 2 * text.size());
+  std::size_t piece = std::min(text.size(), piece_size);
+  char *p = room(menu.out, record_room(menu) + escape_size * piece);
   p = put_head(p, menu, array, entry);
   *p++ = '\'';
-  p = put_quoted(p, text, apostrophe_as_grave);
+  p = put_quoted(p, text.substr(0, piece), apostrophe_as_grave);
+  for (text.remove_prefix(piece); !text.empty(); text.remove_prefix(piece)) {
+    done(menu.out, p);
+    piece = std::min(text.size(), piece_size);
+    p = room(menu.out, escape_size * piece + 4);
+    p = put_quoted(p, text.substr(0, piece), apostrophe_as_grave);
+  }
   done(menu.out, put(p, "';\r\n"));
 }
 
@@ -115,6 +139,12 @@ void open_level(MenuScript &menu, std::int64_t folder) {
 }
 
 } // namespace
+
+void flush(Output &out) {
+  if (!out.failed && out.size != 0)
+    out.failed = !out.drain(out.target, out.bytes.get(), out.size);
+  out.size = 0;
+}
 
 void init(MenuScript &menu) {
   menu.entries = 0;

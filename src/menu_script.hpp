@@ -11,13 +11,26 @@
 
 namespace b2m {
 
-// menu.js bytes formatted but not yet written: the writer appends records
-// straight into it, the caller drains it.
+// Once this much is formatted it goes to the drain, if there is one.
+constexpr std::size_t flush_size = 1 << 16;
+
+// Where formatted bytes go; false when they could not be written.
+using Drain = bool (*)(void *target, const char *bytes, std::size_t size);
+
+// menu.js bytes formatted but not yet written. With a drain, the buffer
+// stays near the flush size whatever the input; without one, it keeps the
+// whole script.
 struct Output {
   std::unique_ptr<char[]> bytes;
   std::size_t size = 0;
   std::size_t capacity = 0;
+  Drain drain = nullptr;
+  void *target = nullptr;
+  bool failed = false; // a drain failed; later bytes are dropped
 };
+
+// Hands what is formatted to the drain.
+void flush(Output &out);
 
 struct MenuScript {
   std::int64_t entries; // number of the latest entry

@@ -60,16 +60,16 @@ TEST(Convert, WritesRecordsByTheNestingRules) {
       {"escaping keeps every field one script string",
        "<DT><H3 >What's \\new\r</H3>\n"
        "<DT><A HREF=\"javascript:alert('\\\\')\">Don't \\ \r</A>\n",
-       records("\t", 1, "'.'", R"('What\'s \\new\r')", 0) +
-           records("\t", 2, R"('javascript:alert(\'\\\\\')')",
-                   R"('Don`t \\ \r')", 1) +
+       records("\t", 1, "'.'", R"('What\x27s \x5cnew\x0d')", 0) +
+           records("\t", 2, R"('javascript:alert(\x27\x5c\x5c\x27)')",
+                   R"('Don`t \x5c \x0d')", 1) +
            trailer(3)},
       {"a line without delimiters still writes its records",
        "<DT>\n<DT><H3 FOLDED\n" + link,
        records("\t", 1, "''", "''", 0) + records("\t", 2, "'.'", "''", 0) +
            records("\t", 3, "'x'", "'y'", 2) + trailer(4)},
       {"CR LF line ends, lone CR kept", "<DT><A HREF=\"x\">a\rb</A>\r\n</DL>\r",
-       records("\t", 1, "'x'", R"('a\rb')", 0) + trailer(2)},
+       records("\t", 1, "'x'", R"('a\x0db')", 0) + trailer(2)},
       {"0x1A ends the input", link + "\x1a" + link,
        records("\t", 1, "'x'", "'y'", 0) + trailer(2)},
       {"a NUL ends the line's text", "<DT><A HREF=\"x\">t\0</A>\n\0<DT>\n"s,

@@ -33,12 +33,11 @@ inline bool eat_quoted(std::string_view &s) {
     const char c = s.front();
     if (c == '\n' || c == '\r')
       return false;
-    if (c == '\\') {
-      if (s.size() < 2 || (s[1] != '\\' && s[1] != '\'' && s[1] != 'r'))
-        return false;
+    if (c == '\\' && !eat(s, "\\x5c") && !eat(s, "\\x27") &&
+        !eat(s, "\\x0d"))
+      return false;
+    if (c != '\\')
       s.remove_prefix(1);
-    }
-    s.remove_prefix(1);
   }
   return eat(s, "'");
 }

@@ -98,13 +98,13 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
        "",
        "-H: No such file or directory\n",
        ""},
-      {"missing input leaves menu.js empty",
+      {"missing input keeps the last menu",
        [](const fs::path &d) { spit(d / "menu.js", "old"); },
        {"nope.html"},
        1,
        "",
        "nope.html: No such file or directory\n",
-       ""},
+       "old"},
       {"empty name", nothing, {""}, 1, "", "No such file or directory\n", ""},
       {"menu.js cannot be opened",
        [](const fs::path &d) {
@@ -116,13 +116,16 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
        "",
        "menu.js: Is a directory\n",
        std::nullopt},
-      {"input is a directory",
-       [](const fs::path &d) { fs::create_directory(d / "dir"); },
+      {"a directory as input keeps the last menu",
+       [](const fs::path &d) {
+         fs::create_directory(d / "dir");
+         spit(d / "menu.js", "old");
+       },
        {"dir"},
        1,
        "",
        "dir: Is a directory\n",
-       ""},
+       "old"},
       {"full disk",
        [](const fs::path &d) {
          fs::create_symlink("/dev/full", d / "menu.js");
@@ -148,7 +151,7 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
        "",
        worked_menu},
       {"menu.js as its own input",
-       worked_input,
+       [](const fs::path &d) { spit(d / "menu.js", worked); },
        {"menu.js"},
        0,
        "",
@@ -200,17 +203,40 @@ TEST(Run, BlocksGiveTheSameBytesAsOneRead) {
   fs::remove_all(dir);
 }
 
-// A line larger than the memory left is a reported failure, not a crash.
-TEST(Run, LineBeyondMemoryIsReported) {
+// Memory follows the longest line, not the file or the nesting; a line
+// larger than the memory left is a reported failure, not a crash.
+TEST(Run, MemoryFollowsTheLongestLine) {
 #ifdef B2M_SANITIZED
-  GTEST_SKIP() << "the sanitizers need more address space than the limit";
+  GTEST_SKIP() << "the sanitizers need more address space than the limits";
 #endif
+  std::string deep, entries;
+  for (int i = 0; i < 2000; ++i)
+    deep += "<DT><H3 >F</H3>\n<DL><p>\n";
+  for (int i = 0; i < 5000; ++i)
+    entries += "<DT><A HREF=\"https://e.org/" + std::to_string(i) + "\">T</A>\n";
+  const std::string oom = std::string("in.html: ") + std::strerror(ENOMEM);
+  const struct {
+    const char *what;
+    std::string input;
+    rlim_t limit;
+    std::string err;
+  } cases[] = {
+      {"deep entries", deep + entries, 12 << 20, ""},
+      {"a long line between them",
+       deep + "<DT><A HREF=\"u\" ICON=\"" + std::string(24 << 20, 'A') +
+           "\">t</A>\n" + entries,
+       40 << 20, ""},
+      {"a line beyond the memory left",
+       "<DT><A HREF=\"a\">t</A>\n" + std::string(96 << 20, 'x') + "\n",
+       64 << 20, oom + "\n"},
+  };
   const fs::path dir = fresh_dir("memory");
-  spit(dir / "in.html",
-       "<DT><A HREF=\"a\">t</A>\n" + std::string(96 << 20, 'x') + "\n");
-  const Result r = run(dir, {"in.html"}, 64 << 20);
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, std::string("in.html: ") + std::strerror(ENOMEM) + "\n");
+  for (const auto &c : cases) {
+    spit(dir / "in.html", c.input);
+    const Result r = run(dir, {"in.html"}, c.limit);
+    EXPECT_EQ(r.status, c.err.empty() ? 0 : 1) << c.what;
+    EXPECT_EQ(r.err, c.err) << c.what;
+  }
   fs::remove_all(dir);
 }
 

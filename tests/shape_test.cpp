@@ -30,6 +30,7 @@ TEST(Shape, RejectsWhatTheWriterNeverGives) {
       "\tref[1] = 'a';\r\n\tnam[1] = 'b';\r\n\tpar[1] = 0;\r\nvar MAX = 1;\r\n",
       "ref[1] = 'it's';\r\nnam[1] = '';\r\npar[1] = 0;\r\nvar MAX = 2;\r\n",
       "ref[1] = 'a\\';\r\nnam[1] = '';\r\npar[1] = 0;\r\nvar MAX = 2;\r\n",
+      "ref[1] = 'a\\'';\r\nnam[1] = '';\r\npar[1] = 0;\r\nvar MAX = 2;\r\n",
       "ref[1] = 'a\r';\r\nnam[1] = '';\r\npar[1] = 0;\r\nvar MAX = 2;\r\n",
       "ref[1] = 'a';\r\n\tnam[1] = '';\r\npar[1] = 0;\r\nvar MAX = 2;\r\n",
       "ref[1] = 'a';\r\nnam[1] = '';\r\npar[1] = 1;\r\nvar MAX = 2;\r\n",
@@ -38,7 +39,7 @@ TEST(Shape, RejectsWhatTheWriterNeverGives) {
   };
   for (const char *menu : bad)
     EXPECT_NE(shape::problem(menu), "") << menu;
-  EXPECT_EQ(shape::problem("ref[1] = 'a\\'\\\\\\r';\r\nnam[1] = '';\r\n"
+  EXPECT_EQ(shape::problem("ref[1] = 'a\\x27\\x5c\\x0d';\r\nnam[1] = '';\r\n"
                            "par[1] = 0;\r\nvar MAX = 2;\r\n"),
             "");
 }

@@ -27,17 +27,21 @@ run() {
   (cd "$dir" && "$@" >stdout 2>stderr; echo $? >status)
 }
 
-same_as_linux() { # INPUT
-  local n=$((passed + failed)) ok=true
-  mkdir -p "$work/l$n" "$work/w$n"
-  cp "$1" "$work/l$n/in.html"
-  cp "$1" "$work/w$n/in.html"
-  run "$work/l$n" "$linux" in.html
-  run "$work/w$n" "$wine" "$windows" in.html
+same_as_linux() { # INPUT [NAME [DECOY-NAME DECOY]]
+  local n=$((passed + failed)) ok=true name=${2:-in.html} d
+  for d in "$work/l$n" "$work/w$n"; do
+    mkdir -p "$d"
+    [[ -e $1 ]] && cp "$1" "$d/$name"
+    [[ -n ${3:-} ]] && cp "$4" "$d/$3"
+  done
+  run "$work/l$n" "$linux" "$name"
+  run "$work/w$n" "$wine" "$windows" "$name"
+  # The Windows runtime ends its report lines with CR LF.
+  [[ -s $work/w$n/stderr ]] && sed -i 's/\r$//' "$work/w$n/stderr"
   for f in menu.js stdout stderr status; do
     cmp -s "$work/l$n/$f" "$work/w$n/$f" || ok=false
   done
-  verdict $ok "$(basename "$1"): differs from the Linux build"
+  verdict $ok "$name${LANG:+ ($LANG)}: differs from the Linux build"
 }
 
 # expect NAME SETUP ARGS -- STATUS STDOUT-REGEX STDERR MENU: Windows'
@@ -73,11 +77,30 @@ for f in "$src"/tests/corpus/* "$src"/tests/data/*.html \
 done
 same_as_linux /dev/null
 
+# Names in any script, whatever the code page: a Western one lacks the
+# Chinese and Russian letters, a Japanese one the u-umlaut, which Windows'
+# best fit would turn into the plain u of the decoy beside it.
+example=$src/examples/bookmarks.html decoy=$src/tests/data/worked.html
+for LANG in en_US.UTF-8 ja_JP.UTF-8; do
+  export LANG LC_ALL=$LANG
+  for name in 书签.html Закладки.html "🔖 marks.html"; do
+    same_as_linux "$example" "$name"
+    same_as_linux /nonexistent "$name"
+  done
+  same_as_linux "$example" Lesezeichen-für-mich.html \
+    Lesezeichen-fur-mich.html "$decoy"
+done
+unset LANG LC_ALL
+
 usage='USAGE: .*bookmarks2menu\.exe bookmarks_file\r\nCreate javascript menu file from bookmarks file\r\n'
 expect "usage" ":" "" 1 "$usage" "" absent
 expect "-h" "echo x >-h" "-h" 1 "$usage" "" absent
 expect "missing file" ":" "nope.html" 1 "" \
   'nope.html: No such file or directory\r\n' ""
+expect "missing file keeps the last menu" "echo old >menu.js" nope.html 1 "" \
+  'nope.html: No such file or directory\r\n' old
+expect "menu.js as its own input" "cp '$src/tests/data/worked.html' menu.js" \
+  menu.js 0 "" "" $'var MAX = 1;\r'
 expect "read-only menu.js" read_only "in.html" 1 "" \
   'menu.js: Permission denied\r\n' old
 expect "directory as input" "mkdir dir" "dir" 1 "" \
