@@ -111,8 +111,8 @@ Failure read_block(Input &in) {
 // front; false once a 0x1A byte has ended the input.
 bool add_block(b2m::MenuScript &menu, Input &in) {
   bool ended = false;
-  const std::string_view rest = b2m::add_block(
-      menu, {in.bytes.get(), in.held + in.got}, in.got, ended);
+  const std::string_view rest =
+      b2m::add_block(menu, {in.bytes.get(), in.held + in.got}, in.got, ended);
   in.held = rest.size();
   std::memmove(in.bytes.get(), rest.data(), in.held);
   return !ended;

@@ -33,8 +33,7 @@ inline bool eat_quoted(std::string_view &s) {
     const char c = s.front();
     if (c == '\n' || c == '\r')
       return false;
-    if (c == '\\' && !eat(s, "\\x5c") && !eat(s, "\\x27") &&
-        !eat(s, "\\x0d"))
+    if (c == '\\' && !eat(s, "\\x5c") && !eat(s, "\\x27") && !eat(s, "\\x0d"))
       return false;
     if (c != '\\')
       s.remove_prefix(1);

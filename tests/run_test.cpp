@@ -213,7 +213,8 @@ TEST(Run, MemoryFollowsTheLongestLine) {
   for (int i = 0; i < 2000; ++i)
     deep += "<DT><H3 >F</H3>\n<DL><p>\n";
   for (int i = 0; i < 5000; ++i)
-    entries += "<DT><A HREF=\"https://e.org/" + std::to_string(i) + "\">T</A>\n";
+    entries +=
+        "<DT><A HREF=\"https://e.org/" + std::to_string(i) + "\">T</A>\n";
   const std::string oom = std::string("in.html: ") + std::strerror(ENOMEM);
   const struct {
     const char *what;
