@@ -1,13 +1,21 @@
 #!/usr/bin/env python3
-"""Writes a large, realistic bookmarks export for benchmarking.
+"""Writes a large bookmarks export of one shape for benchmarking.
 
-Usage: make_export.py MEGABYTES OUTPUT
+Usage: make_export.py SHAPE MEGABYTES OUTPUT
 
-Nested folders, ADD_DATE/LAST_MODIFIED attributes, ICON data URIs on a share
-of the links (some of several kilobytes), apostrophes, entities and UTF-8 in
-titles. The same size always gives the same bytes.
+Shapes:
+  dense  the browser layout with no icons: nested folders, long tracking
+         addresses, ADD_DATE/LAST_MODIFIED, about 550 bytes an entry
+  icons  the same, with half the links carrying 2 to 30 KB of ICON data
+  mixed  ICON data on 40% of the links, from 120 bytes to 24 KB
+  real   the Chromium, Firefox, Edge and Safari exports in tests/corpus,
+         repeated
+Apostrophes, entities and UTF-8 in titles. The same arguments always give
+the same bytes.
 """
 import base64
+import glob
+import os
 import random
 import sys
 
@@ -33,25 +41,37 @@ def icon(rng, icons):
     return icons[rng.randrange(len(icons))]
 
 
-def make_icons(rng):
+ICON_SIZES = {
+    "dense": (),
+    "icons": (2000, 3000, 5000, 8000, 12000, 18000, 24000, 30000),
+    "mixed": (120, 300, 600, 1200, 2500, 4500, 8000, 24000),
+}
+ICON_SHARE = {"dense": 0, "icons": 0.5, "mixed": 0.4}
+
+
+def make_icons(rng, shape):
     icons = []
-    for size in (120, 300, 600, 1200, 2500, 4500, 8000, 24000):
+    for size in ICON_SIZES[shape]:
         raw = bytes(rng.getrandbits(8) for _ in range(size * 3 // 4))
         icons.append("data:image/png;base64," + base64.b64encode(raw).decode())
     return icons
 
 
-def link(rng, indent, stamp, icons):
+def link(rng, indent, stamp, icons, share):
     host = "".join(rng.choice("abcdefghijklmnopqrstuvwxyz") for _ in range(8))
     path = "/".join(rng.choice(WORDS) for _ in range(rng.randint(0, 4)))
-    attrs = f'HREF="https://www.{host}.example/{path}?id={stamp}&amp;ref=bm" '
-    attrs += f'ADD_DATE="{stamp}" LAST_MODIFIED="{stamp + 77}"'
-    if rng.random() < 0.4:
+    attrs = f'HREF="https://www.{host}.example/{path}?id={stamp}&amp;ref=bm'
+    if not icons:  # the long tracking addresses of a dense export
+        attrs += "&amp;utm=" + "".join(
+            rng.choice("0123456789abcdefABCDEF_-") for _ in
+            range(rng.randint(50, 650)))
+    attrs += f'" ADD_DATE="{stamp}" LAST_MODIFIED="{stamp + 77}"'
+    if rng.random() < share:
         attrs += f' ICON="{icon(rng, icons)}"'
     return f"{indent}<DT><A {attrs}>{title(rng)}</A>\n"
 
 
-def folder(out, rng, depth, budget, stamp, icons):
+def folder(out, rng, depth, budget, stamp, icons, share):
     """Writes one folder's list; returns the bytes written."""
     indent = "    " * depth
     written = 0
@@ -64,9 +84,9 @@ def folder(out, rng, depth, budget, stamp, icons):
             out.write(head)
             written += len(head) + folder(out, rng, depth + 1,
                                           rng.randint(2000, budget // 4 + 2000),
-                                          stamp, icons)
+                                          stamp, icons, share)
         else:
-            line = link(rng, indent + "    ", stamp, icons)
+            line = link(rng, indent + "    ", stamp, icons, share)
             out.write(line)
             written += len(line.encode())
             if rng.random() < 0.03:
@@ -77,21 +97,39 @@ def folder(out, rng, depth, budget, stamp, icons):
     return written
 
 
+def real(out, target):
+    here = os.path.dirname(os.path.abspath(__file__))
+    files = sorted(f for f in glob.glob(os.path.join(here, "../tests/corpus/*"))
+                   if os.path.basename(f).startswith(
+                       ("chrome", "firefox", "edge", "safari")))
+    exports = [open(f, "rb").read() for f in files]
+    written = 0
+    while written < target:
+        for data in exports:
+            out.write(data)
+            written += len(data)
+
+
 def main():
-    megabytes, path = float(sys.argv[1]), sys.argv[2]
+    shape, megabytes, path = sys.argv[1], float(sys.argv[2]), sys.argv[3]
+    target = int(megabytes * 1024 * 1024)
+    if shape == "real":
+        with open(path, "wb") as out:
+            real(out, target)
+        return
     rng = random.Random(20261208)
-    icons = make_icons(rng)
+    icons = make_icons(rng, shape)
     with open(path, "w", encoding="utf-8", newline="\n") as out:
         out.write("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
                   '<META HTTP-EQUIV="Content-Type" CONTENT="text/html; '
                   'charset=UTF-8">\n<TITLE>Bookmarks</TITLE>\n'
                   "<H1>Bookmarks Menu</H1>\n\n")
-        target = int(megabytes * 1024 * 1024)
         written = 0
         stamp = 1400000000
         while written < target:
             chunk = min(target - written, 8 * 1024 * 1024)
-            written += folder(out, rng, 0, chunk, stamp, icons)
+            written += folder(out, rng, 0, chunk, stamp, icons,
+                              ICON_SHARE[shape])
             stamp += 10000000
 
 

@@ -1,61 +1,97 @@
 #!/usr/bin/env bash
-# Times bookmarks2menu against `wc -l` on the same large export (wc reads
-# and scans the same bytes at memory speed: the floor), and measures the
-# converter's peak resident memory on a 100 MB and a 1 GB file.
+# Times bookmarks2menu against the floor on three 100 MB export shapes:
+# bench/floor.cpp reads the same input and writes a menu.js of the same
+# size with no parsing at all, and `wc -l` only reads. The three run in
+# turn, run after run, so that the machine's drift hits them alike. Then
+# the cost of starting, on a small real export against `cat`, and the
+# converter's peak resident memory.
 # Usage: bench/run.sh [RUNS]   (from the source tree; builds build/ first)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-9}
+runs=${1:-11}
 work=build/bench
 mkdir -p "$work"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j2 --target bookmarks2menu >/dev/null
-converter=$PWD/build/bookmarks2menu
+c++ -O2 -o "$work/floor" bench/floor.cpp
+converter=$PWD/build/bookmarks2menu floor=$PWD/$work/floor
+small=$PWD/tests/corpus/chrome-de-2015-jf-cloudmarks.html
+for shape in dense icons real; do
+  [[ -s $work/$shape.html ]] ||
+    python3 bench/make_export.py "$shape" 100 "$work/$shape.html"
+done
+cd "$work"
+mkdir -p run-conv run-floor run-wc
 
-make_input() { # MEGABYTES FILE
-  [[ -s $2 ]] || python3 bench/make_export.py "$1" "$2"
-}
-make_input 100 "$work/export-100M.html"
-make_input 1024 "$work/export-1G.html"
-input=$PWD/$work/export-100M.html
-
-now() { date +%s%N; }
-# Microseconds taken by one run of the command, its output thrown away.
-# The last run's menu.js goes first: truncating a file whose pages are
-# still dirty makes ext4 wait for their writeback, which is not the
-# converter's work (a real run meets an old menu.js long written back).
-time_us() {
+# Microseconds one run of the command takes in DIR, its output thrown
+# away. Each command has a directory of its own, so that it truncates its
+# own last menu.js, as a user's repeated conversions do: truncating a file
+# whose pages are still being written back makes ext4 wait. With `fresh`,
+# the last menu.js is deleted first, outside the timing.
+time_us() { # fresh|kept DIR COMMAND...
   local start end
-  rm -f menu.js
-  start=$(now)
+  cd "$2"
+  [[ $1 == fresh ]] && rm -f menu.js
+  shift 2
+  start=$EPOCHREALTIME
   "$@" >/dev/null
-  end=$(now)
-  echo $(((end - start) / 1000))
+  end=$EPOCHREALTIME
+  cd ..
+  echo $(((${end/./} - ${start/./})))
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-cd "$work"
-"$converter" "$input"
-wc -l "$input" >/dev/null # warm-up: both read the file from the page cache
-conv=() floor=()
-for ((i = 0; i < runs; i++)); do
-  conv+=("$(time_us "$converter" "$input")")
-  floor+=("$(time_us wc -l "$input")")
-done
-c=$(printf '%s\n' "${conv[@]}" | median)
-w=$(printf '%s\n' "${floor[@]}" | median)
-bytes=$(stat -c %s "$input")
-entries=$(grep -c '<DT>' "$input")
+# Medians of the converter, the floor and wc -l, run in turn, and the
+# median of the converter's time over the floor's, pair by pair, which
+# holds when the machine's speed drifts.
+race() { # fresh|kept INPUT
+  local c=() f=() w=() r=() i size
+  "$converter" "$2"
+  size=$(stat -c %s menu.js)
+  for ((i = 0; i < runs; i++)); do
+    c+=("$(time_us "$1" run-conv "$converter" "../$2")")
+    f+=("$(time_us "$1" run-floor "$floor" "../$2" "$size")")
+    w+=("$(time_us "$1" run-wc wc -l "../$2")")
+    r+=("$(awk -v c="${c[i]}" -v f="${f[i]}" 'BEGIN { print c / f }')")
+  done
+  echo "$(printf '%s\n' "${c[@]}" | median) $(printf '%s\n' "${f[@]}" |
+    median) $(printf '%s\n' "${w[@]}" | median) $(printf '%s\n' "${r[@]}" |
+    median)"
+}
 
-awk -v c="$c" -v w="$w" -v b="$bytes" -v n="$runs" -v e="$entries" 'BEGIN {
-  mib = b / 1048576
-  printf "input: %.1f MiB, %d entries; %d runs each, medians:\n", mib, e, n
-  printf "bookmarks2menu %8.1f ms  %7.0f MiB/s\n", c / 1000, mib / (c / 1e6)
-  printf "wc -l          %8.1f ms  %7.0f MiB/s\n", w / 1000, mib / (w / 1e6)
-  printf "ratio          %8.2f (target: at most 2)\n", c / w
-}'
-for f in export-100M.html export-1G.html; do
-  rss=$( { /usr/bin/time -f %M "$converter" "$f" >/dev/null; } 2>&1)
-  printf 'peak RSS on %-16s %6d KiB (target: at most 4096)\n' "$f" "$rss"
+printf '%s, %s, %d runs each, medians in ms\n' "$(date +%F)" \
+  "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)" "$runs"
+printf '%-6s %-6s %7s %9s %7s %7s %8s %9s\n' shape menu.js MiB converter \
+  floor 'wc -l' ratio 'conv MB/s'
+for shape in dense icons real; do
+  for mode in kept fresh; do
+    read -r c f w r < <(race "$mode" "$shape.html")
+    bytes=$(stat -c %s "$shape.html")
+    awk -v s="$shape" -v m="$mode" -v b="$bytes" -v c="$c" -v f="$f" \
+      -v w="$w" -v r="$r" 'BEGIN {
+      printf "%-6s %-6s %7.1f %9.1f %7.1f %7.1f %8.2f %9.0f\n", s, m,
+        b / 1048576, c / 1000, f / 1000, w / 1000, r, b / c }'
+  done
+done
+
+# The cost of starting: a small real export, many runs.
+c=() k=() r=()
+for ((i = 0; i < 5 * runs; i++)); do
+  c+=("$(time_us kept run-conv "$converter" "$small")")
+  start=$EPOCHREALTIME
+  cat "$small" >run-floor/menu.js
+  end=$EPOCHREALTIME
+  k+=($((${end/./} - ${start/./})))
+  r+=("$(awk -v c="${c[i]}" -v k="${k[i]}" 'BEGIN { print c / k }')")
+done
+cm=$(printf '%s\n' "${c[@]}" | median) km=$(printf '%s\n' "${k[@]}" | median)
+rm=$(printf '%s\n' "${r[@]}" | median)
+awk -v c="$cm" -v k="$km" -v r="$rm" -v b="$(stat -c %s "$small")" 'BEGIN {
+  printf "start: %d KB export: converter %.2f ms, cat %.2f ms, ratio %.2f\n",
+    b / 1000, c / 1000, k / 1000, r }'
+
+for shape in dense icons real; do
+  rss=$( { /usr/bin/time -f %M "$converter" "$shape.html" >/dev/null; } 2>&1)
+  printf 'peak RSS on %-10s %6d KiB\n' "$shape.html" "$rss"
 done

@@ -1,96 +1,167 @@
 #include "bookmark_line.hpp"
 
+#include "byte_search.hpp"
+
 #include <cstring>
 
 namespace b2m {
 
 namespace {
 
-constexpr auto npos = std::string_view::npos;
+constexpr std::size_t marker_size = 5; // "</DL>", the longest
 
-// memchr over a view; an empty view may have no storage at all.
-std::size_t find_byte(std::string_view text, char byte) {
-  if (text.empty())
-    return npos;
-  const void *at = std::memchr(text.data(), byte, text.size());
-  return at ? static_cast<const char *>(at) - text.data() : npos;
+void keep_first(std::size_t &mark, std::size_t at) {
+  if (mark == npos)
+    mark = at;
 }
 
-// The text after the first '>' at or after `from` up to the next '<': the
-// content of the element whose start tag stands there. Sets `end` to the
-// '<', or leaves it npos when either bracket is missing.
-std::string_view element_text(std::string_view line, std::size_t from,
-                              std::size_t &end) {
-  end = npos;
-  const std::size_t tag_end = line.find('>', from);
-  if (tag_end == npos)
-    return {};
-  const std::size_t close = line.find('<', tag_end + 1);
-  if (close == npos)
-    return {};
-  end = close;
-  return line.substr(tag_end + 1, close - tag_end - 1);
+// Which marker, if any, starts at `at`, where a '<' stands.
+void mark(Line &line, std::string_view text, std::size_t at) {
+  const std::string_view tag = text.substr(at, marker_size);
+  if (tag.substr(0, 4) == "<DT>")
+    keep_first(line.entry, at);
+  else if (tag.substr(0, 4) == "<H3 ")
+    keep_first(line.folder, at);
+  else if (tag == "</DL>")
+    keep_first(line.close, at);
+}
+
+// The delimiters of the cuts, in the order the scan meets them.
+void delimit(Line &line, char c, std::size_t at) {
+  if (c == '"') {
+    keep_first(line.quote == npos ? line.quote : line.quote_end, at);
+  } else if (c == '>') {
+    if (line.quote_end != npos)
+      keep_first(line.link_tag_end, at);
+    if (line.folder != npos)
+      keep_first(line.folder_tag_end, at);
+  } else {
+    if (line.link_tag_end != npos)
+      keep_first(line.link_text_end, at);
+    if (line.folder_tag_end != npos)
+      keep_first(line.folder_text_end, at);
+  }
+}
+
+// The bytes the scan still has to stop at. A delimiter no cut needs any
+// more is left out, so that the attributes after a link's address, and
+// its icon data, pass in whole windows.
+ByteSet wanted(const LineScan &scan) {
+  const Line &l = scan.line;
+  if (scan.nul != npos)
+    return {'\n', '\x1a', '\n', '\n', '\n', '\n'};
+  const bool quote = l.quote_end == npos;
+  const bool tag_end = (!quote && l.link_tag_end == npos) ||
+                       (l.folder != npos && l.folder_tag_end == npos);
+  return {'\n', '\x1a', '\0', '<', quote ? '"' : '<', tag_end ? '>' : '<'};
+}
+
+bool operator!=(const ByteSet &x, const ByteSet &y) {
+  return x.a != y.a || x.b != y.b || x.c != y.c || x.d != y.d || x.e != y.e ||
+         x.f != y.f;
+}
+
+// Ends the scan: the line is `size` bytes of `text`, up to the first NUL.
+void take(LineScan &scan, std::string_view text, std::size_t size) {
+  scan.line.text = text.substr(0, size < scan.nul ? size : scan.nul);
 }
 
 } // namespace
 
-std::string_view before_end_mark(std::string_view text) {
-  return text.substr(0, find_byte(text, 0x1A));
+Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
+  Line &line = scan.line;
+  const char *begin = text.data(), *end = begin + text.size();
+  const char *window = begin + scan.scanned;
+  std::uint32_t mask;
+  for (ByteSet set = wanted(scan);
+       (window = find_window(window, end, set, mask)) != end;) {
+    const char *next = window + 32;
+    for (; mask != 0; mask &= mask - 1) {
+      const std::size_t at = window - begin + lowest_bit(mask);
+      const char c = text[at];
+      if (c == '\n') {
+        take(scan, text, at != 0 && text[at - 1] == '\r' ? at - 1 : at);
+        text.remove_prefix(at + 1);
+        return Scanned::line;
+      }
+      if (c == '\x1a') {
+        take(scan, text, at);
+        return Scanned::end;
+      }
+      if (c == '\0') {
+        keep_first(scan.nul, at);
+        continue;
+      }
+      if (scan.nul != npos)
+        continue;
+      if (c == '<') {
+        // A marker cut by the end of the block is looked at again whole.
+        if (text.size() - at < marker_size && !last) {
+          scan.scanned = at;
+          return Scanned::partial;
+        }
+        mark(line, text, at);
+      }
+      delimit(line, c, at);
+      // Only a quote, a '>' or a heading changes what is still wanted.
+      if (c == '<' && line.folder != at)
+        continue;
+      const ByteSet now = wanted(scan);
+      if (now != set) { // the rest of the window is looked at anew
+        set = now;
+        next = begin + at + 1;
+        break;
+      }
+    }
+    window = next;
+  }
+  scan.scanned = text.size();
+  if (!last)
+    return Scanned::partial;
+  take(scan, text, text.size());
+  return Scanned::end;
 }
 
-bool take_line(std::string_view &text, std::string_view &line) {
-  const std::size_t len = find_byte(text, '\n');
-  if (len == npos)
-    return false;
-  line = text.substr(0, len);
-  text.remove_prefix(len + 1);
-  if (!line.empty() && line.back() == '\r')
-    line.remove_suffix(1);
-  return true;
+Line read_line(std::string_view text) {
+  LineScan scan;
+  scan_line(text, scan, true);
+  return scan.line;
 }
 
-std::string_view line_text(std::string_view line) {
-  return line.substr(0, find_byte(line, '\0'));
+bool closes_list(const Line &line, std::string_view seen) {
+  return line.close != npos && line.close + marker_size <= seen.size();
 }
 
-bool has_entry(std::string_view line) {
-  return line.find("<DT>") != npos;
-}
+namespace {
 
-bool is_folder(std::string_view line) {
-  return line.find("<H3 ") != npos;
-}
-
-bool closes_list(std::string_view line) {
-  return line.find("</DL>") != npos;
-}
-
-std::string_view cut_folder_title(std::string_view &line) {
-  std::size_t end;
-  const std::string_view title = element_text(line, line.find("<H3 "), end);
-  if (end != npos)
-    line = line.substr(0, end);
-  return title;
-}
-
-std::string_view cut_link_address(std::string_view &line,
-                                  std::string_view &rest) {
-  rest = {};
-  const std::size_t open = line.find('"');
-  if (open == npos)
+// The content of an element: after the end of its start tag, up to the
+// next '<', where the cut leaves `seen`. Nothing when either is missing.
+std::string_view element_text(std::string_view &seen, std::size_t tag_end,
+                              std::size_t text_end) {
+  if (text_end == npos)
     return {};
-  const std::size_t close = line.find('"', open + 1);
-  if (close == npos)
-    return {};
-  const std::string_view address = line.substr(open + 1, close - open - 1);
-  rest = line.substr(close + 1);
-  line = line.substr(0, close);
-  return address;
+  const std::string_view text =
+      seen.substr(tag_end + 1, text_end - tag_end - 1);
+  seen = seen.substr(0, text_end);
+  return text;
 }
 
-std::string_view cut_link_title(std::string_view rest) {
-  std::size_t end;
-  return element_text(rest, 0, end);
+} // namespace
+
+std::string_view cut_folder_title(const Line &line, std::string_view &seen) {
+  return element_text(seen, line.folder_tag_end, line.folder_text_end);
+}
+
+std::string_view cut_link_address(const Line &line, std::string_view &seen) {
+  if (line.quote_end == npos)
+    return {};
+  seen = seen.substr(0, line.quote_end);
+  return line.text.substr(line.quote + 1, line.quote_end - line.quote - 1);
+}
+
+std::string_view cut_link_title(const Line &line) {
+  std::string_view seen = line.text;
+  return element_text(seen, line.link_tag_end, line.link_text_end);
 }
 
 } // namespace b2m

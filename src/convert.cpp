@@ -1,54 +1,61 @@
 #include "convert.hpp"
 
-#include "bookmark_line.hpp"
-
 namespace b2m {
 
-void add_line(MenuScript &menu, std::string_view line) {
-  line = line_text(line);
-  std::string_view seen = line; // shortened by the cuts
-  if (has_entry(line)) {
+void init(Conversion &conversion) {
+  init(conversion.menu);
+  conversion.scan = {};
+  conversion.ended = false;
+}
+
+void add_line(MenuScript &menu, const Line &line) {
+  std::string_view seen = line.text; // shortened by the cuts
+  if (line.entry != npos) {
     const std::int64_t entry = next_entry(menu);
-    if (is_folder(line)) {
-      write_folder(menu, entry, cut_folder_title(seen));
+    if (line.folder != npos) {
+      write_folder(menu, entry, cut_folder_title(line, seen));
     } else {
-      std::string_view rest;
-      write_link_address(menu, entry, cut_link_address(seen, rest));
-      write_link_rest(menu, entry, cut_link_title(rest));
+      write_link_address(menu, entry, cut_link_address(line, seen));
+      write_link_rest(menu, entry, cut_link_title(line));
     }
   }
-  if (closes_list(seen))
+  if (closes_list(line, seen))
     close_level(menu);
 }
 
-void add_lines(MenuScript &menu, std::string_view &text) {
-  std::string_view line;
-  while (take_line(text, line))
-    add_line(menu, line);
-}
+namespace {
 
-void finish(MenuScript &menu, std::string_view rest) {
-  if (!rest.empty())
-    add_line(menu, rest);
-  write_trailer(menu);
-}
-
-std::string_view add_block(MenuScript &menu, std::string_view text,
-                           std::size_t fresh, bool &ended) {
-  const std::size_t held = text.size() - fresh;
-  const std::size_t kept = before_end_mark(text.substr(held)).size();
-  ended = kept < fresh;
-  text = text.substr(0, held + kept);
-  add_lines(menu, text);
+// Adds the lines of `text` up to the first that is not whole; `last`
+// makes the end of the text the end of a line.
+std::string_view add_lines(Conversion &c, std::string_view text, bool last) {
+  while (!c.ended) {
+    const Scanned scanned = scan_line(text, c.scan, last);
+    if (scanned == Scanned::partial)
+      break;
+    add_line(c.menu, c.scan.line);
+    c.scan = {};
+    c.ended = scanned == Scanned::end;
+  }
   return text;
 }
 
+} // namespace
+
+std::string_view add_block(Conversion &conversion, std::string_view text) {
+  return add_lines(conversion, text, false);
+}
+
+void finish(Conversion &conversion, std::string_view rest) {
+  add_lines(conversion, rest, true);
+  write_trailer(conversion.menu);
+}
+
 std::string convert(std::string_view file) {
-  MenuScript menu;
-  init(menu);
-  bool ended;
-  finish(menu, add_block(menu, file, file.size(), ended));
-  return std::string(menu.out.bytes.get(), menu.out.size);
+  Conversion conversion;
+  init(conversion);
+  finish(conversion, file);
+  const Output &out = conversion.menu.out;
+  return std::string(out.bytes.get(), out.size);
 }
 
 } // namespace b2m

@@ -107,27 +107,28 @@ Failure read_block(Input &in) {
   return {};
 }
 
-// Hands the whole lines read so far to the menu and keeps the rest at the
-// front; false once a 0x1A byte has ended the input.
-bool add_block(b2m::MenuScript &menu, Input &in) {
-  bool ended = false;
+// Hands the whole lines read so far to the conversion and keeps the rest
+// at the front of the buffer.
+void add_block(b2m::Conversion &conversion, Input &in) {
   const std::string_view rest =
-      b2m::add_block(menu, {in.bytes.get(), in.held + in.got}, in.got, ended);
+      b2m::add_block(conversion, {in.bytes.get(), in.held + in.got});
   in.held = rest.size();
-  std::memmove(in.bytes.get(), rest.data(), in.held);
-  return !ended;
+  // A line longer than a block is already at the front.
+  if (rest.data() != in.bytes.get())
+    std::memmove(in.bytes.get(), rest.data(), in.held);
 }
 
-Failure convert_stream(Input &in, b2m::MenuScript &menu, Target &target) {
-  Failure failure;
-  for (;;) {
-    if (in.got == 0 || !add_block(menu, in) || target.err != 0)
+Failure convert_stream(Input &in, b2m::Conversion &conversion, Target &target) {
+  while (in.got != 0 && target.err == 0) {
+    add_block(conversion, in);
+    if (conversion.ended)
       break;
-    if ((failure = read_block(in)).name != nullptr)
+    const Failure failure = read_block(in);
+    if (failure.name != nullptr)
       return failure;
   }
-  b2m::finish(menu, std::string_view(in.bytes.get(), in.held));
-  b2m::flush(menu.out);
+  b2m::finish(conversion, {in.bytes.get(), in.held});
+  b2m::flush(conversion.menu.out);
   if (target.err != 0)
     return {output_name, target.err};
   return {};
@@ -148,12 +149,12 @@ Failure convert_file(Input &in, std::FILE *&out) {
   // The blocks are the buffers; a second layer would only copy.
   std::setvbuf(out, nullptr, _IONBF, 0);
   Target target{out, 0};
-  b2m::MenuScript menu;
-  b2m::init(menu);
-  menu.out.drain = write_out;
-  menu.out.target = &target;
+  b2m::Conversion conversion;
+  b2m::init(conversion);
+  conversion.menu.out.drain = write_out;
+  conversion.menu.out.target = &target;
   try {
-    return convert_stream(in, menu, target);
+    return convert_stream(in, conversion, target);
   } catch (const std::bad_alloc &) {
     return {output_name, ENOMEM};
   }

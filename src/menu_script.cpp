@@ -1,5 +1,7 @@
 #include "menu_script.hpp"
 
+#include "byte_search.hpp"
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -16,12 +18,21 @@ std::size_t indent_for(std::int64_t depth) {
   return std::min(static_cast<std::size_t>(depth), max_indent);
 }
 
-// Room for `n` more bytes at the end of the output. With a drain the
-// buffer is emptied first once it holds the flush size; it grows only for
-// a single record larger than what it has.
+void drain(Output &out, std::size_t size) {
+  if (!out.failed)
+    out.failed = !out.drain(out.target, out.bytes.get(), size);
+}
+
+// Room for `n` more bytes at the end of the output. With a drain, whole
+// flush-size pieces go out first: writes of whole pages cost the kernel
+// least. The buffer grows only for a record larger than what it has.
 char *room(Output &out, std::size_t n) {
-  if (out.drain != nullptr && out.size + n > flush_size)
-    flush(out);
+  if (out.drain != nullptr && out.size >= flush_size) {
+    const std::size_t whole = out.size - out.size % flush_size;
+    drain(out, whole);
+    out.size -= whole;
+    std::memmove(out.bytes.get(), out.bytes.get() + whole, out.size);
+  }
   if (out.capacity - out.size < n) {
     const std::size_t capacity = std::max(out.size + n, 2 * out.capacity);
     std::unique_ptr<char[]> bytes(new char[capacity]);
@@ -57,46 +68,59 @@ char *put_number(char *p, std::int64_t n) {
 // hex digits cannot end the string.
 constexpr std::size_t escape_size = 4;
 
+constexpr ByteSet escaped{'\\', '\'', '\r', '\r', '\r', '\r'};
+
 // The inside of a single-quoted script string. Only what would end or bend
 // the string is escaped, so every other byte reaches the page as it was.
-// Writes at most escape_size times the text's length.
+// Writes at most escape_size times the text's length, and may store up to
+// copy_slack bytes past what it writes.
 char *put_quoted(char *p, std::string_view text, bool apostrophe_as_grave) {
-  // Most values hold none of these: one sweep without early exit (which the
-  // compiler vectorises) tells, and the value is then copied whole.
-  unsigned char special = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    special |= (c == '\\') | (c == '\'') | (c == '\r');
-  }
-  if (special == 0)
-    return put(p, text);
-  for (const char c : text) {
-    if (c == '\'' && apostrophe_as_grave)
+  const char *from = text.data(), *end = from + text.size();
+  for (;;) {
+    p = copy_until(p, from, end, escaped);
+    if (from == end)
+      return p;
+    if (*from == '\'' && apostrophe_as_grave)
       *p++ = '`';
-    else if (c == '\\')
-      p = put(p, "\\x5c");
-    else if (c == '\'')
-      p = put(p, "\\x27");
-    else if (c == '\r')
-      p = put(p, "\\x0d");
     else
-      *p++ = c;
+      p = put(p, *from == '\\' ? "\\x5c" : *from == '\'' ? "\\x27" : "\\x0d");
+    ++from;
   }
-  return p;
 }
 
-// Room for a record less its value: indent, name, number and punctuation.
+// Fixed-size stores: most records carry few tabs and short numbers.
+constexpr std::size_t store_size = 32;
+constexpr char tabs[store_size + 1] = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
+                                      "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+
+// Room for a record less its value: indent, name, numbers, punctuation and
+// the slack of the fixed-size stores.
 std::size_t record_room(const MenuScript &menu) {
-  return menu.indent + 2 * number_room + 16;
+  return menu.indent + 2 * number_room + 16 + 2 * store_size + copy_slack;
 }
 
-char *put_head(char *p, const MenuScript &menu, const char *array,
-               std::int64_t entry) {
-  std::memset(p, '\t', menu.indent);
-  p = put(p + menu.indent, array);
+// "[N] = ", formatted once for the three records of an entry.
+void label(MenuScript &menu, std::int64_t entry) {
+  if (menu.label_entry == entry)
+    return;
+  char *p = menu.label;
   *p++ = '[';
-  p = put_number(p, entry);
-  return put(p, "] = ");
+  p = put(put_number(p, entry), "] = ");
+  menu.label_size = p - menu.label;
+  menu.label_entry = entry;
+}
+
+char *put_head(char *p, MenuScript &menu, const char *array,
+               std::int64_t entry) {
+  if (menu.indent <= store_size)
+    std::memcpy(p, tabs, store_size);
+  else
+    std::memset(p, '\t', menu.indent);
+  p += menu.indent;
+  std::memcpy(p, array, 3);
+  label(menu, entry);
+  std::memcpy(p + 3, menu.label, store_size);
+  return p + 3 + menu.label_size;
 }
 
 // Long values go out in pieces, so that with a drain no value needs more
@@ -113,7 +137,7 @@ void write_text(MenuScript &menu, const char *array, std::int64_t entry,
   for (text.remove_prefix(piece); !text.empty(); text.remove_prefix(piece)) {
     done(menu.out, p);
     piece = std::min(text.size(), piece_size);
-    p = room(menu.out, escape_size * piece + 4);
+    p = room(menu.out, escape_size * piece + 4 + copy_slack);
     p = put_quoted(p, text.substr(0, piece), apostrophe_as_grave);
   }
   done(menu.out, put(p, "';\r\n"));
@@ -141,8 +165,8 @@ void open_level(MenuScript &menu, std::int64_t folder) {
 } // namespace
 
 void flush(Output &out) {
-  if (!out.failed && out.size != 0)
-    out.failed = !out.drain(out.target, out.bytes.get(), out.size);
+  if (out.size != 0)
+    drain(out, out.size);
   out.size = 0;
 }
 
@@ -152,6 +176,7 @@ void init(MenuScript &menu) {
   menu.parents.assign(1, 0);
   menu.indent = 1;
   menu.out.size = 0;
+  menu.label_entry = 0; // no entry has that number
 }
 
 std::int64_t next_entry(MenuScript &menu) {

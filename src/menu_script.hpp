@@ -38,6 +38,10 @@ struct MenuScript {
   std::vector<std::int64_t> parents; // the folder that opened each depth
   std::size_t indent;                // tabs before each record
   Output out;
+  // "[N] = " of the latest entry, shared by its three records.
+  char label[32];
+  std::size_t label_size;
+  std::int64_t label_entry;
 };
 
 // Top level, one tab of indentation until a level first closes back to it.

@@ -8,30 +8,29 @@ using namespace std::string_literals;
 
 namespace {
 
-TEST(TakeLine, SplitsAtLineFeedsOnly) {
+TEST(ScanLine, SplitsAtLineFeedsAndEndsAtTheEndMark) {
+  using b2m::Scanned;
   struct Case {
     std::string text, line, left;
+    Scanned scanned;
   } cases[] = {
-      {"a\nb", "a", "b"},       {"a\r\nb", "a", "b"},
-      {"a\r\r\n", "a\r", ""}, // only the CR right before the feed goes
-      {"a\rb\n", "a\rb", ""},   {"\n", "", ""},
-      {"a\0b\n"s, "a\0b"s, ""},
+      {"a\nb", "a", "b", Scanned::line},
+      {"a\r\nb", "a", "b", Scanned::line},
+      {"a\r\r\n", "a\r", "", Scanned::line}, // only the CR before the feed
+      {"a\rb\n", "a\rb", "", Scanned::line},
+      {"\n", "", "", Scanned::line},
+      {"a\0b\n"s, "a", "", Scanned::line}, // a NUL ends the line's text
+      {"a\nb\x1a<DT>\n", "a", "b\x1a<DT>\n", Scanned::line},
+      {"b\x1a<DT>\n", "b", "b\x1a<DT>\n", Scanned::end},
+      {"no feed\r", "", "no feed\r", Scanned::partial},
   };
   for (const Case &c : cases) {
-    std::string_view text = c.text, line;
-    ASSERT_TRUE(b2m::take_line(text, line)) << c.text;
-    EXPECT_EQ(line, c.line);
-    EXPECT_EQ(text, c.left);
+    std::string_view text = c.text;
+    b2m::LineScan scan;
+    EXPECT_EQ(b2m::scan_line(text, scan, false), c.scanned) << c.text;
+    EXPECT_EQ(scan.line.text, c.line) << c.text;
+    EXPECT_EQ(text, c.left) << c.text;
   }
-  std::string_view tail = "no feed\r", line;
-  EXPECT_FALSE(b2m::take_line(tail, line));
-  EXPECT_EQ(tail, "no feed\r");
-}
-
-TEST(EndMarks, EndTheTextOrTheLine) {
-  EXPECT_EQ(b2m::before_end_mark("a\nb\x1a<DT>\x1a"), "a\nb");
-  EXPECT_EQ(b2m::before_end_mark(""), "");
-  EXPECT_EQ(b2m::line_text("<DT>\0<H3 >"s), "<DT>");
 }
 
 struct Cut {
@@ -49,8 +48,9 @@ TEST(CutFolderTitle, TakesTheHeadingText) {
       {"<DT><H3 FOLDED", "", "", "<DT><H3 FOLDED"},
   };
   for (const Cut &c : cases) {
-    std::string_view seen = c.line;
-    EXPECT_EQ(b2m::cut_folder_title(seen), c.title) << c.line;
+    const b2m::Line line = b2m::read_line(c.line);
+    std::string_view seen = line.text;
+    EXPECT_EQ(b2m::cut_folder_title(line, seen), c.title) << c.line;
     EXPECT_EQ(seen, c.seen) << c.line;
   }
 }
@@ -71,9 +71,10 @@ TEST(CutLink, TakesFirstQuotedValueAndAnchorText) {
       {R"(<DT><A HREF="a">title)", "a", "", R"(<DT><A HREF="a)"},
   };
   for (const Cut &c : cases) {
-    std::string_view seen = c.line, rest;
-    EXPECT_EQ(b2m::cut_link_address(seen, rest), c.address) << c.line;
-    EXPECT_EQ(b2m::cut_link_title(rest), c.title) << c.line;
+    const b2m::Line line = b2m::read_line(c.line);
+    std::string_view seen = line.text;
+    EXPECT_EQ(b2m::cut_link_address(line, seen), c.address) << c.line;
+    EXPECT_EQ(b2m::cut_link_title(line), c.title) << c.line;
     EXPECT_EQ(seen, c.seen) << c.line;
   }
 }
@@ -89,11 +90,13 @@ TEST(Markers, AreExactAndCaseSensitive) {
       {"</DL><p>", false, false, true},
       {"<DL><p>", false, false, false},
       {R"(<A HREF="x">y</A><DT><H3 >z</H3>)", true, true, false},
+      {"</DL</DL>", false, false, true},
   };
   for (const auto &c : cases) {
-    EXPECT_EQ(b2m::has_entry(c.line), c.entry) << c.line;
-    EXPECT_EQ(b2m::is_folder(c.line), c.folder) << c.line;
-    EXPECT_EQ(b2m::closes_list(c.line), c.closes) << c.line;
+    const b2m::Line line = b2m::read_line(c.line);
+    EXPECT_EQ(line.entry != b2m::npos, c.entry) << c.line;
+    EXPECT_EQ(line.folder != b2m::npos, c.folder) << c.line;
+    EXPECT_EQ(b2m::closes_list(line, line.text), c.closes) << c.line;
   }
 }
 

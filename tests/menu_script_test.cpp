@@ -82,6 +82,25 @@ TEST(Convert, WritesRecordsByTheNestingRules) {
     EXPECT_EQ(b2m::convert(c.input), c.output) << c.what;
 }
 
+// Blocks may end anywhere: inside a marker, between CR and LF, before a
+// 0x1A. Every split gives the bytes of the whole.
+TEST(Convert, EverySplitIntoBlocksGivesTheSameBytes) {
+  const std::string input = "<DL><p>\r\n" + folder + "\t</DL>\r\n" +
+                            "<DT><A HREF=\"a'\\\">b\r'c</A></DL>\n" + link +
+                            "<DT>\0<H3 >n</H3>\n" + folder + "</D" + link +
+                            "</DL>\n" + link + "\x1a" + link;
+  const std::string whole = b2m::convert(input);
+  for (std::size_t split = 0; split <= input.size(); ++split) {
+    b2m::Conversion c;
+    b2m::init(c);
+    const std::string rest(
+        b2m::add_block(c, std::string_view(input).substr(0, split)));
+    b2m::finish(c, rest + input.substr(split));
+    EXPECT_EQ(std::string(c.menu.out.bytes.get(), c.menu.out.size), whole)
+        << split;
+  }
+}
+
 TEST(Convert, KeepsLongLinesWhole) {
   const std::string icon(200000, 'A');
   const std::string line =

@@ -1,0 +1,265 @@
+#include "byte_search.hpp"
+
+#include <cstring>
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#define B2M_X86 1
+#include <immintrin.h>
+#endif
+
+namespace b2m {
+
+namespace {
+
+bool in(char c, const ByteSet &s) {
+  return c == s.a || c == s.b || c == s.c || c == s.d || c == s.e || c == s.f;
+}
+
+std::uint32_t match_portable(const char *p, const ByteSet &s) {
+  std::uint32_t mask = 0;
+  for (int i = 0; i < 32; ++i)
+    mask |= static_cast<std::uint32_t>(in(p[i], s)) << i;
+  return mask;
+}
+
+// The last, short window, read from a copy so that nothing past end is.
+template <typename Match>
+const char *tail_window(const char *p, const char *end, const ByteSet &s,
+                        std::uint32_t &mask, Match match) {
+  if (p >= end)
+    return end;
+  char tail[32] = {};
+  std::memcpy(tail, p, end - p);
+  mask = match(tail, s) & ((std::uint32_t{1} << (end - p)) - 1);
+  return mask != 0 ? p : end;
+}
+
+const char *window_portable(const char *p, const char *end, const ByteSet &s,
+                            std::uint32_t &mask) {
+  for (; end - p >= 32; p += 32)
+    if ((mask = match_portable(p, s)) != 0)
+      return p;
+  return tail_window(p, end, s, mask, match_portable);
+}
+
+char *copy_portable(char *out, const char *&p, const char *end,
+                    const ByteSet &s) {
+  const char *at = p;
+  while (at != end && !in(*at, s))
+    ++at;
+  if (at != p)
+    std::memcpy(out, p, at - p);
+  out += at - p;
+  p = at;
+  return out;
+}
+
+#ifdef B2M_X86
+// The set, spread over a vector once per call: loads and stores in the
+// loops could alias a ByteSet in memory, so it is never read there.
+struct Set16 {
+  __m128i a, b, c, d, e, f;
+};
+struct Set32 {
+  __m256i a, b, c, d, e, f;
+};
+
+__attribute__((target("sse2"))) Set16 spread16(const ByteSet &s) {
+  return {_mm_set1_epi8(s.a), _mm_set1_epi8(s.b), _mm_set1_epi8(s.c),
+          _mm_set1_epi8(s.d), _mm_set1_epi8(s.e), _mm_set1_epi8(s.f)};
+}
+
+__attribute__((target("avx2"))) Set32 spread32(const ByteSet &s) {
+  return {_mm256_set1_epi8(s.a), _mm256_set1_epi8(s.b), _mm256_set1_epi8(s.c),
+          _mm256_set1_epi8(s.d), _mm256_set1_epi8(s.e), _mm256_set1_epi8(s.f)};
+}
+
+__attribute__((target("sse2"))) unsigned match16(const char *p,
+                                                 const Set16 &s) {
+  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+  const __m128i ab =
+      _mm_or_si128(_mm_cmpeq_epi8(v, s.a), _mm_cmpeq_epi8(v, s.b));
+  const __m128i cd =
+      _mm_or_si128(_mm_cmpeq_epi8(v, s.c), _mm_cmpeq_epi8(v, s.d));
+  const __m128i ef =
+      _mm_or_si128(_mm_cmpeq_epi8(v, s.e), _mm_cmpeq_epi8(v, s.f));
+  return static_cast<unsigned>(
+      _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(ab, cd), ef)));
+}
+
+__attribute__((target("avx2"))) std::uint32_t match32(const char *p,
+                                                      const Set32 &s) {
+  const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p));
+  const __m256i ab =
+      _mm256_or_si256(_mm256_cmpeq_epi8(v, s.a), _mm256_cmpeq_epi8(v, s.b));
+  const __m256i cd =
+      _mm256_or_si256(_mm256_cmpeq_epi8(v, s.c), _mm256_cmpeq_epi8(v, s.d));
+  const __m256i ef =
+      _mm256_or_si256(_mm256_cmpeq_epi8(v, s.e), _mm256_cmpeq_epi8(v, s.f));
+  return static_cast<std::uint32_t>(
+      _mm256_movemask_epi8(_mm256_or_si256(_mm256_or_si256(ab, cd), ef)));
+}
+
+__attribute__((target("sse2"))) std::uint32_t match32(const char *p,
+                                                      const Set16 &s) {
+  return match16(p, s) | static_cast<std::uint32_t>(match16(p + 16, s)) << 16;
+}
+
+__attribute__((target("sse2"))) std::uint32_t match32_sse2(const char *p,
+                                                           const ByteSet &s) {
+  return match32(p, spread16(s));
+}
+
+__attribute__((target("avx2"))) std::uint32_t match32_avx2(const char *p,
+                                                           const ByteSet &s) {
+  return match32(p, spread32(s));
+}
+
+__attribute__((target("sse2"))) const char *window_sse2(const char *p,
+                                                        const char *end,
+                                                        const ByteSet &s,
+                                                        std::uint32_t &mask) {
+  const Set16 set = spread16(s);
+  for (; end - p >= 32; p += 32) {
+    if (const std::uint32_t m = match32(p, set)) {
+      mask = m;
+      return p;
+    }
+  }
+  return tail_window(p, end, s, mask, match32_sse2);
+}
+
+__attribute__((target("avx2"))) const char *window_avx2(const char *p,
+                                                        const char *end,
+                                                        const ByteSet &s,
+                                                        std::uint32_t &mask) {
+  const Set32 set = spread32(s);
+  // Two vectors a step: long runs without a delimiter, such as icon data,
+  // go at the speed of the loads.
+  for (; end - p >= 64; p += 64) {
+    const std::uint32_t low = match32(p, set), high = match32(p + 32, set);
+    if ((low | high) != 0) {
+      mask = low != 0 ? low : high;
+      return low != 0 ? p : p + 32;
+    }
+  }
+  for (; end - p >= 32; p += 32) {
+    if (const std::uint32_t m = match32(p, set)) {
+      mask = m;
+      return p;
+    }
+  }
+  return tail_window(p, end, s, mask, match32_avx2);
+}
+
+// The copies store whole vectors, hit or not: past the hit is slack, and a
+// last vector that ends with the range overlaps the one before it, whose
+// bytes are known to hold no hit and are stored again unchanged.
+__attribute__((target("sse2"))) char *
+copy_sse2(char *out, const char *&from, const char *end, const ByteSet &s) {
+  if (end - from < 16)
+    return copy_portable(out, from, end, s);
+  const Set16 set = spread16(s);
+  const char *p = from;
+  for (const char *last = end - 16;; p += 16, out += 16) {
+    if (p > last) {
+      out -= p - last;
+      p = last;
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out),
+                     _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)));
+    if (const unsigned mask = match16(p, set)) {
+      const int n = lowest_bit(mask);
+      from = p + n;
+      return out + n;
+    }
+    if (p == last) {
+      from = end;
+      return out + 16;
+    }
+  }
+}
+
+__attribute__((target("avx2"))) char *
+copy_avx2(char *out, const char *&from, const char *end, const ByteSet &s) {
+  if (end - from < 32)
+    return copy_sse2(out, from, end, s);
+  const Set32 set = spread32(s);
+  const char *p = from;
+  for (const char *last = end - 32;; p += 32, out += 32) {
+    if (p > last) {
+      out -= p - last;
+      p = last;
+    }
+    _mm256_storeu_si256(
+        reinterpret_cast<__m256i *>(out),
+        _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p)));
+    if (const std::uint32_t mask = match32(p, set)) {
+      const int n = lowest_bit(mask);
+      from = p + n;
+      return out + n;
+    }
+    if (p == last) {
+      from = end;
+      return out + 32;
+    }
+  }
+}
+#endif
+
+Kernel best() {
+  // Asked once: the answer cannot change while the program runs.
+  static const Kernel kernel = runs(Kernel::avx2)   ? Kernel::avx2
+                               : runs(Kernel::sse2) ? Kernel::sse2
+                                                    : Kernel::portable;
+  return kernel;
+}
+
+} // namespace
+
+bool runs(Kernel kernel) {
+#ifdef B2M_X86
+  __builtin_cpu_init();
+  if (kernel == Kernel::avx2)
+    return __builtin_cpu_supports("avx2");
+  if (kernel == Kernel::sse2)
+    return __builtin_cpu_supports("sse2");
+#endif
+  return kernel == Kernel::portable;
+}
+
+const char *find_window_with(Kernel kernel, const char *p, const char *end,
+                             const ByteSet &set, std::uint32_t &mask) {
+#ifdef B2M_X86
+  if (kernel == Kernel::avx2)
+    return window_avx2(p, end, set, mask);
+  if (kernel == Kernel::sse2)
+    return window_sse2(p, end, set, mask);
+#endif
+  (void)kernel;
+  return window_portable(p, end, set, mask);
+}
+
+char *copy_until_with(Kernel kernel, char *out, const char *&p, const char *end,
+                      const ByteSet &set) {
+#ifdef B2M_X86
+  if (kernel == Kernel::avx2)
+    return copy_avx2(out, p, end, set);
+  if (kernel == Kernel::sse2)
+    return copy_sse2(out, p, end, set);
+#endif
+  (void)kernel;
+  return copy_portable(out, p, end, set);
+}
+
+const char *find_window(const char *p, const char *end, const ByteSet &set,
+                        std::uint32_t &mask) {
+  return find_window_with(best(), p, end, set, mask);
+}
+
+char *copy_until(char *out, const char *&p, const char *end,
+                 const ByteSet &set) {
+  return copy_until_with(best(), out, p, end, set);
+}
+
+} // namespace b2m

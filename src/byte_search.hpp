@@ -1,0 +1,57 @@
+// The loops that touch every byte of the input and of every value written:
+// which of 32 bytes are among a few given ones, and copying up to the
+// first of them. Vector code where the processor has it; the portable
+// loops give the same answers.
+#ifndef BOOKMARKS2MENU_BYTE_SEARCH_HPP
+#define BOOKMARKS2MENU_BYTE_SEARCH_HPP
+
+#include <cstddef>
+#include <cstdint>
+
+namespace b2m {
+
+// Six bytes to look for; repeat one to look for fewer.
+struct ByteSet {
+  char a, b, c, d, e, f;
+};
+
+// How far past the end of its copy copy_until may write.
+constexpr std::size_t copy_slack = 32;
+
+// The first window of 32 bytes from p on, in steps of 32, that holds a
+// byte of `set`: its start, with bit i of `mask` set where window[i] is in
+// `set`. Bytes past end never match. end when no byte matches.
+const char *find_window(const char *p, const char *end, const ByteSet &set,
+                        std::uint32_t &mask);
+
+// Copies [p, end) to `out` up to the first byte in `set`, and moves p to
+// that byte (or to end). Returns the end of the copy.
+char *copy_until(char *out, const char *&p, const char *end,
+                 const ByteSet &set);
+
+// The index of the lowest set bit of a mask that is not 0.
+inline int lowest_bit(std::uint32_t mask) {
+#if defined(__GNUC__)
+  return __builtin_ctz(mask);
+#else
+  int i = 0;
+  for (; (mask & 1) == 0; mask >>= 1)
+    ++i;
+  return i;
+#endif
+}
+
+enum class Kernel { portable, sse2, avx2 };
+
+// Whether this processor runs the kernel.
+bool runs(Kernel kernel);
+
+// The same with a kernel chosen by the caller, for tests.
+const char *find_window_with(Kernel kernel, const char *p, const char *end,
+                             const ByteSet &set, std::uint32_t &mask);
+char *copy_until_with(Kernel kernel, char *out, const char *&p, const char *end,
+                      const ByteSet &set);
+
+} // namespace b2m
+
+#endif

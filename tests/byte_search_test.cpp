@@ -1,0 +1,54 @@
+#include "byte_search.hpp"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+using b2m::Kernel;
+
+// Every kernel the processor runs answers as the portable one, at every
+// offset and length, hits or none, with bytes of both signs.
+TEST(ByteSearch, KernelsAgreeWithThePortableLoops) {
+  const b2m::ByteSet sets[] = {{'\n', '<', '>', '"', '\0', '\x1a'},
+                               {'\\', '\'', '\r', '\r', '\r', '\r'},
+                               {'\xfc', '\x80', 'a', 'a', 'a', 'a'}};
+  std::mt19937 random(7);
+  std::string text(300, ' ');
+  for (int round = 0; round < 200; ++round) {
+    const char pool[] = "ab<>\"\n\\'\r\x1a\xfc\x80 ";
+    for (char &c : text)
+      c = random() % 8 ? 'x' : pool[random() % (sizeof pool - 1)];
+    text[random() % text.size()] = '\0';
+    const std::size_t from = random() % 70, to = from + random() % 200;
+    const char *p = text.data() + from, *end = text.data() + to;
+    for (const b2m::ByteSet &set : sets) {
+      std::uint32_t want_mask = 0;
+      const char *want =
+          b2m::find_window_with(Kernel::portable, p, end, set, want_mask);
+      std::string want_out(300, '?');
+      const char *want_from = p;
+      want_out.resize(b2m::copy_until_with(Kernel::portable, &want_out[0],
+                                           want_from, end, set) -
+                      want_out.data());
+      for (const Kernel k : {Kernel::sse2, Kernel::avx2}) {
+        if (!b2m::runs(k))
+          continue;
+        std::uint32_t mask = 0;
+        EXPECT_EQ(b2m::find_window_with(k, p, end, set, mask), want);
+        if (want != end) {
+          EXPECT_EQ(mask, want_mask);
+        }
+        std::string out(300 + b2m::copy_slack, '?');
+        const char *at = p;
+        out.resize(b2m::copy_until_with(k, &out[0], at, end, set) - out.data());
+        EXPECT_EQ(at, want_from);
+        EXPECT_EQ(out, want_out);
+      }
+    }
+  }
+}
+
+} // namespace
