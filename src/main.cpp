@@ -2,22 +2,14 @@
 #include "convert.hpp"
 #include "platform.hpp"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <new>
 #include <string>
 #include <vector>
 
 namespace {
-
-// Large blocks keep the run at the speed of the memory, not of the calls.
-constexpr std::size_t block_size = 1 << 16;
-// Room for a line that goes on past its block, and the next block.
-constexpr std::size_t base_capacity = 2 * block_size;
 
 constexpr const char *output_name = "menu.js";
 
@@ -64,70 +56,35 @@ bool write_out(void *target, const char *bytes, std::size_t size) {
   return false;
 }
 
-struct Free {
-  void operator()(char *p) const { std::free(p); }
-};
-
-// The input buffer: a line that goes on past its block is held at the
-// front, and the next block is read behind it.
+// The bookmarks file and its blocks; `got` is what the last read added.
 struct Input {
   std::FILE *file;
   const char *name;
-  std::unique_ptr<char, Free> bytes;
-  std::size_t capacity = 0;
-  std::size_t held = 0; // bytes of a line no line feed has ended yet
-  std::size_t got = 0;  // bytes the last read added behind them
+  b2m::Blocks blocks;
+  std::size_t got = 0;
 };
 
-// realloc: a large buffer moves by remapping its pages, not by holding a
-// copy beside it.
-bool resize(Input &in, std::size_t capacity) {
-  void *bytes = std::realloc(in.bytes.get(), capacity);
-  if (bytes == nullptr)
-    return false;
-  in.bytes.release();
-  in.bytes.reset(static_cast<char *>(bytes));
-  in.capacity = capacity;
-  return true;
-}
-
-// Reads the next block behind what is held. Only a line longer than a
-// block grows the buffer; once it is done, the room goes back.
 Failure read_block(Input &in) {
-  if (in.capacity - in.held < block_size) {
-    if (!resize(in, std::max(2 * in.capacity, in.held + block_size)))
-      return {in.name, ENOMEM};
-  } else if (in.capacity > base_capacity && in.held <= block_size) {
-    resize(in, base_capacity); // a failure keeps the larger one
-  }
+  char *room = b2m::block_room(in.blocks);
+  if (room == nullptr)
+    return {in.name, ENOMEM};
   errno = 0;
-  in.got = std::fread(in.bytes.get() + in.held, 1, block_size, in.file);
+  in.got = std::fread(room, 1, b2m::block_size, in.file);
   if (in.got == 0 && std::ferror(in.file))
     return {in.name, last_error()};
   return {};
 }
 
-// Hands the whole lines read so far to the conversion and keeps the rest
-// at the front of the buffer.
-void add_block(b2m::Conversion &conversion, Input &in) {
-  const std::string_view rest =
-      b2m::add_block(conversion, {in.bytes.get(), in.held + in.got});
-  in.held = rest.size();
-  // A line longer than a block is already at the front.
-  if (rest.data() != in.bytes.get())
-    std::memmove(in.bytes.get(), rest.data(), in.held);
-}
-
 Failure convert_stream(Input &in, b2m::Conversion &conversion, Target &target) {
   while (in.got != 0 && target.err == 0) {
-    add_block(conversion, in);
+    b2m::add_read(conversion, in.blocks, in.got);
     if (conversion.ended)
       break;
     const Failure failure = read_block(in);
     if (failure.name != nullptr)
       return failure;
   }
-  b2m::finish(conversion, {in.bytes.get(), in.held});
+  b2m::finish(conversion, in.blocks);
   b2m::flush(conversion.menu.out);
   if (target.err != 0)
     return {output_name, target.err};
