@@ -13,4 +13,8 @@ foreach(file bin/bookmarks2menu share/man/man1/bookmarks2menu.1
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+if(EXISTS ${BUILD}/web/bookmarks2menu-wasm.js AND NOT EXISTS
+   ${prefix}/share/bookmarks2menu/bookmarks2menu-wasm.js)
+  message(FATAL_ERROR "the page was installed without its converter")
+endif()
 file(REMOVE_RECURSE ${prefix})

@@ -1,7 +1,9 @@
 // The page in real Chromium: every entry once under its parent with its
 // title decoded as text, script addresses inert, the tree view's keys,
 // search, every state, dark mode, phone width, deep links, and no axe-core
-// violation anywhere. Screenshots go to OUTDIR.
+// violation anywhere. Screenshots go to OUTDIR. Where the page has its
+// converter beside it, every export converted in the page must give the
+// command line's bytes, with no request leaving the machine.
 // Usage: node page_test.js CONVERTER PAGE OUTDIR EXPORT...
 'use strict';
 const fs = require('fs');
@@ -26,6 +28,7 @@ if (!fs.existsSync(chromiumPath)) {
 }
 
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'b2m-page-'));
+const wasm = path.join(path.dirname(page), 'bookmarks2menu-wasm.js');
 let made = 0;
 // A folder with the page and, unless `menu` is null, a menu.js: the
 // converter's for `html`, or `menu` itself.
@@ -33,6 +36,8 @@ function site(html, menu) {
   const dir = path.join(work, String(made++));
   fs.mkdirSync(dir);
   fs.copyFileSync(page, path.join(dir, 'menu.html'));
+  if (fs.existsSync(wasm))
+    fs.copyFileSync(wasm, path.join(dir, 'bookmarks2menu-wasm.js'));
   if (menu === undefined) {
     fs.writeFileSync(path.join(dir, 'in.html'), html);
     execFileSync(path.resolve(converter), ['in.html'], { cwd: dir });
@@ -186,6 +191,29 @@ async function keyboardAndSearch(browser, problems) {
   await tab.close();
 }
 
+// Each export opened in the page, converted there and saved: the bytes
+// must be the command line's.
+async function convertInPage(browser, problems) {
+  const tab = await browser.newPage({ acceptDownloads: true });
+  tab.on('request', (r) => {
+    if (!/^(file|blob|data):/.test(r.url())) problems.push('request ' + r.url());
+  });
+  await tab.goto(site('', null));
+  const empty = path.join(work, 'no-entries.html');
+  fs.writeFileSync(empty, '<TITLE>Bookmarks</TITLE>\n<DL><p>\n</DL><p>\n');
+  for (const file of [...files, empty]) {
+    await tab.setInputFiles('#file', file);
+    await tab.waitForFunction((name) => document.getElementById('status')
+      .textContent.includes(name), path.basename(file));
+    const [saved] = await Promise.all([tab.waitForEvent('download'),
+      tab.click('#save')]);
+    if (!fs.readFileSync(await saved.path()).equals(Buffer.from(
+      menuOf(fs.readFileSync(file)), 'latin1')))
+      problems.push(`${path.basename(file)} differs`);
+  }
+  await tab.close();
+}
+
 async function main() {
   const browser = await playwright.chromium.launch({
     executablePath: chromiumPath,
@@ -219,6 +247,11 @@ async function main() {
     await keyboardAndSearch(browser, problems);
     verdict('keys, search, deep link, kept folders', problems);
 
+    if (fs.existsSync(wasm)) {
+      const converted = [];
+      await convertInPage(browser, converted);
+      verdict(`${files.length} exports converted in the page`, converted);
+    }
     const tab = await browser.newPage({ viewport: { width: 1000, height: 800 } });
     const example = path.join(__dirname, '../examples/bookmarks.html');
     const url = site(fs.readFileSync(example));
@@ -249,7 +282,8 @@ async function main() {
     await browser.close();
     fs.rmSync(work, { recursive: true, force: true });
   }
-  console.log(`${pages.length + 3 - failed} passed, ${failed} failed`);
+  const all = pages.length + 3 + (fs.existsSync(wasm) ? 1 : 0);
+  console.log(`${all - failed} passed, ${failed} failed`);
   process.exit(failed ? 1 : 0);
 }
 

@@ -1,0 +1,68 @@
+# The page with the converter built in: the conversion library compiled by
+# clang for WASI as a reactor that imports nothing, embedded base64 in a
+# script beside menu.html, so that the page never fetches a .wasm file.
+# Needs Debian's clang, lld, wasi-libc, libc++-14-dev-wasm32,
+# libc++abi-14-dev-wasm32 and libclang-rt-14-dev-wasm32; without them the
+# plain page is built and installed.
+set(B2M_WASM_SOURCES src/wasm_api.cpp src/convert.cpp src/bookmark_line.cpp
+    src/menu_script.cpp src/byte_search.cpp)
+set(B2M_WASM_EXPORTS b2m_start b2m_block_size b2m_block b2m_add b2m_finish
+    b2m_output b2m_output_size b2m_taken b2m_end)
+set(web_dir ${PROJECT_BINARY_DIR}/web)
+
+find_program(B2M_WASM_CXX NAMES clang++-14 clang++)
+find_program(B2M_BASE64 base64)
+set(wasm_flags --target=wasm32-wasi --sysroot=/usr -std=c++17 -Os
+    -fno-exceptions -mexec-model=reactor -Wall -Wextra -Wpedantic)
+set(wasm_link -Wl,--strip-all)
+foreach(name ${B2M_WASM_EXPORTS})
+  list(APPEND wasm_link -Wl,--export=${name})
+endforeach()
+
+set(B2M_WEB OFF)
+if(B2M_WASM_CXX AND B2M_BASE64)
+  # The toolchain is there when it links a reactor.
+  file(WRITE ${PROJECT_BINARY_DIR}/wasm-probe.cpp
+       "#include <string>\nextern \"C\" int f() { return std::string(\"x\").size(); }\n")
+  execute_process(COMMAND ${B2M_WASM_CXX} ${wasm_flags} -Wl,--export=f
+                          wasm-probe.cpp -o wasm-probe.wasm
+                  WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+                  RESULT_VARIABLE probe OUTPUT_QUIET ERROR_QUIET)
+  if(probe EQUAL 0)
+    set(B2M_WEB ON)
+  endif()
+endif()
+
+if(B2M_WEB)
+  message(STATUS "WebAssembly: ${B2M_WASM_CXX}; the page converts by itself")
+  list(TRANSFORM B2M_WASM_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/)
+  add_custom_command(OUTPUT ${web_dir}/bookmarks2menu.wasm
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${web_dir}
+    COMMAND ${B2M_WASM_CXX} ${wasm_flags} ${wasm_link}
+            -I${PROJECT_SOURCE_DIR}/src ${B2M_WASM_SOURCES}
+            -o ${web_dir}/bookmarks2menu.wasm
+    DEPENDS ${B2M_WASM_SOURCES} src/convert.hpp src/bookmark_line.hpp
+            src/menu_script.hpp src/byte_search.hpp
+    COMMENT "Building the converter for WebAssembly" VERBATIM)
+  add_custom_command(OUTPUT ${web_dir}/bookmarks2menu-wasm.js
+    COMMAND ${CMAKE_COMMAND} -DBASE64=${B2M_BASE64}
+            -DWASM=${web_dir}/bookmarks2menu.wasm
+            -DOUT=${web_dir}/bookmarks2menu-wasm.js
+            -P ${PROJECT_SOURCE_DIR}/cmake/embed_wasm.cmake
+    DEPENDS ${web_dir}/bookmarks2menu.wasm cmake/embed_wasm.cmake VERBATIM)
+  add_custom_command(OUTPUT ${web_dir}/menu.html
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/examples/menu.html
+            ${web_dir}/menu.html
+    DEPENDS examples/menu.html VERBATIM)
+  add_custom_target(web ALL DEPENDS ${web_dir}/menu.html
+                                    ${web_dir}/bookmarks2menu-wasm.js)
+  set(B2M_PAGE_FILES ${web_dir}/menu.html ${web_dir}/bookmarks2menu-wasm.js)
+  set(B2M_PAGE_NAMES menu.html bookmarks2menu-wasm.js)
+else()
+  message(STATUS "WebAssembly: no clang for wasm32-wasi with wasi-libc and "
+          "libc++ (Debian: clang lld wasi-libc libc++-14-dev-wasm32 "
+          "libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32): the page is "
+          "built and installed without its converter")
+  set(B2M_PAGE_FILES ${PROJECT_SOURCE_DIR}/examples/menu.html)
+  set(B2M_PAGE_NAMES menu.html)
+endif()
