@@ -46,19 +46,18 @@ void delimit(Line &line, char c, std::size_t at) {
 // The bytes the scan still has to stop at. A delimiter no cut needs any
 // more is left out, so that the attributes after a link's address, and
 // its icon data, pass in whole windows.
-ByteSet wanted(const LineScan &scan) {
+const ByteSet &wanted(const LineScan &scan) {
+  static constexpr ByteSet after_nul = byte_set("\n\x1a");
+  static constexpr ByteSet sets[2][2] = {
+      {byte_set("\n\x1a\0<"), byte_set("\n\x1a\0<>")},
+      {byte_set("\n\x1a\0<\""), byte_set("\n\x1a\0<\">")}};
   const Line &l = scan.line;
   if (scan.nul != npos)
-    return {'\n', '\x1a', '\n', '\n', '\n', '\n'};
+    return after_nul;
   const bool quote = l.quote_end == npos;
   const bool tag_end = (!quote && l.link_tag_end == npos) ||
                        (l.folder != npos && l.folder_tag_end == npos);
-  return {'\n', '\x1a', '\0', '<', quote ? '"' : '<', tag_end ? '>' : '<'};
-}
-
-bool operator!=(const ByteSet &x, const ByteSet &y) {
-  return x.a != y.a || x.b != y.b || x.c != y.c || x.d != y.d || x.e != y.e ||
-         x.f != y.f;
+  return sets[quote][tag_end];
 }
 
 // Ends the scan: the line is `size` bytes of `text`, up to the first NUL.
@@ -73,8 +72,8 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
   const char *begin = text.data(), *end = begin + text.size();
   const char *window = begin + scan.scanned;
   std::uint32_t mask;
-  for (ByteSet set = wanted(scan);
-       (window = find_window(window, end, set, mask)) != end;) {
+  for (const ByteSet *set = &wanted(scan);
+       (window = find_window(window, end, *set, mask)) != end;) {
     const char *next = window + 32;
     for (; mask != 0; mask &= mask - 1) {
       const std::size_t at = window - begin + lowest_bit(mask);
@@ -106,7 +105,7 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
       // Only a quote, a '>' or a heading changes what is still wanted.
       if (c == '<' && line.folder != at)
         continue;
-      const ByteSet now = wanted(scan);
+      const ByteSet *now = &wanted(scan);
       if (now != set) { // the rest of the window is looked at anew
         set = now;
         next = begin + at + 1;

@@ -12,7 +12,10 @@ namespace b2m {
 namespace {
 
 bool in(char c, const ByteSet &s) {
-  return c == s.a || c == s.b || c == s.c || c == s.d || c == s.e || c == s.f;
+  for (const char b : s.bytes)
+    if (c == b)
+      return true;
+  return false;
 }
 
 std::uint32_t match_portable(const char *p, const ByteSet &s) {
@@ -55,23 +58,28 @@ char *copy_portable(char *out, const char *&p, const char *end,
 }
 
 #ifdef B2M_X86
-// The set, spread over a vector once per call: loads and stores in the
-// loops could alias a ByteSet in memory, so it is never read there.
+// The set, in registers once per call: loads and stores in the loops could
+// alias a ByteSet in memory, so it is never read there. SSE2 compares with
+// each byte; AVX2 looks both nibbles up in the set's tables.
 struct Set16 {
   __m128i a, b, c, d, e, f;
 };
 struct Set32 {
-  __m256i a, b, c, d, e, f;
+  __m256i low, high, nibble;
 };
 
 __attribute__((target("sse2"))) Set16 spread16(const ByteSet &s) {
-  return {_mm_set1_epi8(s.a), _mm_set1_epi8(s.b), _mm_set1_epi8(s.c),
-          _mm_set1_epi8(s.d), _mm_set1_epi8(s.e), _mm_set1_epi8(s.f)};
+  const char *b = s.bytes;
+  return {_mm_set1_epi8(b[0]), _mm_set1_epi8(b[1]), _mm_set1_epi8(b[2]),
+          _mm_set1_epi8(b[3]), _mm_set1_epi8(b[4]), _mm_set1_epi8(b[5])};
 }
 
 __attribute__((target("avx2"))) Set32 spread32(const ByteSet &s) {
-  return {_mm256_set1_epi8(s.a), _mm256_set1_epi8(s.b), _mm256_set1_epi8(s.c),
-          _mm256_set1_epi8(s.d), _mm256_set1_epi8(s.e), _mm256_set1_epi8(s.f)};
+  const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s.low));
+  const __m128i high =
+      _mm_loadu_si128(reinterpret_cast<const __m128i *>(s.high));
+  return {_mm256_broadcastsi128_si256(low), _mm256_broadcastsi128_si256(high),
+          _mm256_set1_epi8(15)};
 }
 
 __attribute__((target("sse2"))) unsigned match16(const char *p,
@@ -90,14 +98,12 @@ __attribute__((target("sse2"))) unsigned match16(const char *p,
 __attribute__((target("avx2"))) std::uint32_t match32(const char *p,
                                                       const Set32 &s) {
   const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p));
-  const __m256i ab =
-      _mm256_or_si256(_mm256_cmpeq_epi8(v, s.a), _mm256_cmpeq_epi8(v, s.b));
-  const __m256i cd =
-      _mm256_or_si256(_mm256_cmpeq_epi8(v, s.c), _mm256_cmpeq_epi8(v, s.d));
-  const __m256i ef =
-      _mm256_or_si256(_mm256_cmpeq_epi8(v, s.e), _mm256_cmpeq_epi8(v, s.f));
-  return static_cast<std::uint32_t>(
-      _mm256_movemask_epi8(_mm256_or_si256(_mm256_or_si256(ab, cd), ef)));
+  const __m256i low = _mm256_shuffle_epi8(s.low, _mm256_and_si256(v, s.nibble));
+  const __m256i high = _mm256_shuffle_epi8(
+      s.high, _mm256_and_si256(_mm256_srli_epi16(v, 4), s.nibble));
+  const __m256i none =
+      _mm256_cmpeq_epi8(_mm256_and_si256(low, high), _mm256_setzero_si256());
+  return ~static_cast<std::uint32_t>(_mm256_movemask_epi8(none));
 }
 
 __attribute__((target("sse2"))) std::uint32_t match32(const char *p,
@@ -150,6 +156,32 @@ __attribute__((target("avx2"))) const char *window_avx2(const char *p,
     }
   }
   return tail_window(p, end, s, mask, match32_avx2);
+}
+
+// AVX-512BW: the same look-up, 64 bytes at a time, straight into a mask.
+__attribute__((target("avx512bw"))) const char *
+window_avx512(const char *p, const char *end, const ByteSet &s,
+              std::uint32_t &mask) {
+  unsigned char tables[2][64];
+  for (int lane = 0; lane < 64; lane += 16) {
+    std::memcpy(tables[0] + lane, s.low, 16);
+    std::memcpy(tables[1] + lane, s.high, 16);
+  }
+  const __m512i low = _mm512_loadu_si512(tables[0]);
+  const __m512i high = _mm512_loadu_si512(tables[1]);
+  const __m512i nibble = _mm512_set1_epi8(15);
+  for (; end - p >= 64; p += 64) {
+    const __m512i v = _mm512_loadu_si512(p);
+    const __m512i l = _mm512_shuffle_epi8(low, _mm512_and_si512(v, nibble));
+    const __m512i h = _mm512_shuffle_epi8(
+        high, _mm512_and_si512(_mm512_srli_epi16(v, 4), nibble));
+    if (const std::uint64_t m = _mm512_test_epi8_mask(l, h)) {
+      const auto first = static_cast<std::uint32_t>(m);
+      mask = first != 0 ? first : static_cast<std::uint32_t>(m >> 32);
+      return first != 0 ? p : p + 32;
+    }
+  }
+  return window_avx2(p, end, s, mask);
 }
 
 // The copies store whole vectors, hit or not: past the hit is slack, and a
@@ -209,7 +241,8 @@ copy_avx2(char *out, const char *&from, const char *end, const ByteSet &s) {
 
 Kernel best() {
   // Asked once: the answer cannot change while the program runs.
-  static const Kernel kernel = runs(Kernel::avx2)   ? Kernel::avx2
+  static const Kernel kernel = runs(Kernel::avx512) ? Kernel::avx512
+                               : runs(Kernel::avx2) ? Kernel::avx2
                                : runs(Kernel::sse2) ? Kernel::sse2
                                                     : Kernel::portable;
   return kernel;
@@ -220,6 +253,8 @@ Kernel best() {
 bool runs(Kernel kernel) {
 #ifdef B2M_X86
   __builtin_cpu_init();
+  if (kernel == Kernel::avx512)
+    return __builtin_cpu_supports("avx512bw");
   if (kernel == Kernel::avx2)
     return __builtin_cpu_supports("avx2");
   if (kernel == Kernel::sse2)
@@ -231,6 +266,8 @@ bool runs(Kernel kernel) {
 const char *find_window_with(Kernel kernel, const char *p, const char *end,
                              const ByteSet &set, std::uint32_t &mask) {
 #ifdef B2M_X86
+  if (kernel == Kernel::avx512)
+    return window_avx512(p, end, set, mask);
   if (kernel == Kernel::avx2)
     return window_avx2(p, end, set, mask);
   if (kernel == Kernel::sse2)
@@ -243,7 +280,7 @@ const char *find_window_with(Kernel kernel, const char *p, const char *end,
 char *copy_until_with(Kernel kernel, char *out, const char *&p, const char *end,
                       const ByteSet &set) {
 #ifdef B2M_X86
-  if (kernel == Kernel::avx2)
+  if (kernel == Kernel::avx2 || kernel == Kernel::avx512)
     return copy_avx2(out, p, end, set);
   if (kernel == Kernel::sse2)
     return copy_sse2(out, p, end, set);

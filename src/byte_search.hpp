@@ -10,10 +10,26 @@
 
 namespace b2m {
 
-// Six bytes to look for; repeat one to look for fewer.
+// Up to six bytes to look for, and the tables that vector kernels look
+// them up in: byte x is in the set when low[x % 16] & high[x / 16] != 0,
+// as each byte of the set has a bit of its own.
 struct ByteSet {
-  char a, b, c, d, e, f;
+  char bytes[6];
+  unsigned char low[16], high[16];
 };
+
+// The set of the bytes of a string literal, NULs included.
+template <std::size_t n> constexpr ByteSet byte_set(const char (&text)[n]) {
+  static_assert(n >= 2 && n <= 7, "one to six bytes");
+  ByteSet set{};
+  for (std::size_t i = 0; i < 6; ++i) {
+    const auto byte = static_cast<unsigned char>(text[i < n - 1 ? i : 0]);
+    set.bytes[i] = text[i < n - 1 ? i : 0];
+    set.low[byte % 16] |= 1 << i;
+    set.high[byte / 16] |= 1 << i;
+  }
+  return set;
+}
 
 // How far past the end of its copy copy_until may write.
 constexpr std::size_t copy_slack = 32;
@@ -41,7 +57,8 @@ inline int lowest_bit(std::uint32_t mask) {
 #endif
 }
 
-enum class Kernel { portable, sse2, avx2 };
+// The copy has no AVX-512 kernel of its own: values are short.
+enum class Kernel { portable, sse2, avx2, avx512 };
 
 // Whether this processor runs the kernel.
 bool runs(Kernel kernel);

@@ -68,7 +68,7 @@ char *put_number(char *p, std::int64_t n) {
 // hex digits cannot end the string.
 constexpr std::size_t escape_size = 4;
 
-constexpr ByteSet escaped{'\\', '\'', '\r', '\r', '\r', '\r'};
+constexpr ByteSet escaped = byte_set("\\'\r");
 
 // The inside of a single-quoted script string. Only what would end or bend
 // the string is escaped, so every other byte reaches the page as it was.
