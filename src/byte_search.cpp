@@ -75,10 +75,8 @@ __attribute__((target("sse2"))) Set16 spread16(const ByteSet &s) {
 }
 
 __attribute__((target("avx2"))) Set32 spread32(const ByteSet &s) {
-  const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s.low));
-  const __m128i high =
-      _mm_loadu_si128(reinterpret_cast<const __m128i *>(s.high));
-  return {_mm256_broadcastsi128_si256(low), _mm256_broadcastsi128_si256(high),
+  return {_mm256_loadu_si256(reinterpret_cast<const __m256i *>(s.low)),
+          _mm256_loadu_si256(reinterpret_cast<const __m256i *>(s.high)),
           _mm256_set1_epi8(15)};
 }
 
@@ -162,13 +160,8 @@ __attribute__((target("avx2"))) const char *window_avx2(const char *p,
 __attribute__((target("avx512bw"))) const char *
 window_avx512(const char *p, const char *end, const ByteSet &s,
               std::uint32_t &mask) {
-  unsigned char tables[2][64];
-  for (int lane = 0; lane < 64; lane += 16) {
-    std::memcpy(tables[0] + lane, s.low, 16);
-    std::memcpy(tables[1] + lane, s.high, 16);
-  }
-  const __m512i low = _mm512_loadu_si512(tables[0]);
-  const __m512i high = _mm512_loadu_si512(tables[1]);
+  const __m512i low = _mm512_loadu_si512(s.low);
+  const __m512i high = _mm512_loadu_si512(s.high);
   const __m512i nibble = _mm512_set1_epi8(15);
   for (; end - p >= 64; p += 64) {
     const __m512i v = _mm512_loadu_si512(p);

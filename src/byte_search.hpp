@@ -12,10 +12,12 @@ namespace b2m {
 
 // Up to six bytes to look for, and the tables that vector kernels look
 // them up in: byte x is in the set when low[x % 16] & high[x / 16] != 0,
-// as each byte of the set has a bit of its own.
+// as each byte of the set has a bit of its own. The tables repeat every 16
+// bytes, as wide as the widest vector, to be loaded as they stand.
 struct ByteSet {
   char bytes[6];
-  unsigned char low[16], high[16];
+  alignas(64) unsigned char low[64];
+  alignas(64) unsigned char high[64];
 };
 
 // The set of the bytes of a string literal, NULs included.
@@ -25,8 +27,10 @@ template <std::size_t n> constexpr ByteSet byte_set(const char (&text)[n]) {
   for (std::size_t i = 0; i < 6; ++i) {
     const auto byte = static_cast<unsigned char>(text[i < n - 1 ? i : 0]);
     set.bytes[i] = text[i < n - 1 ? i : 0];
-    set.low[byte % 16] |= 1 << i;
-    set.high[byte / 16] |= 1 << i;
+    for (std::size_t lane = 0; lane < 64; lane += 16) {
+      set.low[lane + byte % 16] |= 1 << i;
+      set.high[lane + byte / 16] |= 1 << i;
+    }
   }
   return set;
 }
