@@ -2,7 +2,6 @@
 
 #include "byte_search.hpp"
 
-#include <cstring>
 
 namespace b2m {
 
