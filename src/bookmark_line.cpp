@@ -2,7 +2,6 @@
 
 #include "byte_search.hpp"
 
-
 namespace b2m {
 
 namespace {

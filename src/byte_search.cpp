@@ -45,11 +45,13 @@ const char *window_portable(const char *p, const char *end, const ByteSet &s,
   return tail_window(p, end, s, mask, match_portable);
 }
 
-char *copy_portable(char *out, const char *&p, const char *end,
-                    const ByteSet &s) {
-  const char *at = p;
-  while (at != end && !in(*at, s))
-    ++at;
+// Without a fused loop: find the first byte of the set, then copy up to it.
+template <typename Window>
+char *copy_found(char *out, const char *&p, const char *end, const ByteSet &s,
+                 Window window) {
+  std::uint32_t mask;
+  const char *w = window(p, end, s, mask);
+  const char *at = w == end ? end : w + lowest_bit(mask);
   if (at != p)
     std::memcpy(out, p, at - p);
   out += at - p;
@@ -177,38 +179,14 @@ window_avx512(const char *p, const char *end, const ByteSet &s,
   return window_avx2(p, end, s, mask);
 }
 
-// The copies store whole vectors, hit or not: past the hit is slack, and a
-// last vector that ends with the range overlaps the one before it, whose
-// bytes are known to hold no hit and are stored again unchanged.
-__attribute__((target("sse2"))) char *
-copy_sse2(char *out, const char *&from, const char *end, const ByteSet &s) {
-  if (end - from < 16)
-    return copy_portable(out, from, end, s);
-  const Set16 set = spread16(s);
-  const char *p = from;
-  for (const char *last = end - 16;; p += 16, out += 16) {
-    if (p > last) {
-      out -= p - last;
-      p = last;
-    }
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(out),
-                     _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)));
-    if (const unsigned mask = match16(p, set)) {
-      const int n = lowest_bit(mask);
-      from = p + n;
-      return out + n;
-    }
-    if (p == last) {
-      from = end;
-      return out + 16;
-    }
-  }
-}
-
+// AVX2 copies and looks in one loop. It stores whole vectors, hit or not:
+// past the hit is slack, and a last vector that ends with the range
+// overlaps the one before it, whose bytes are known to hold no hit and are
+// stored again unchanged.
 __attribute__((target("avx2"))) char *
 copy_avx2(char *out, const char *&from, const char *end, const ByteSet &s) {
   if (end - from < 32)
-    return copy_sse2(out, from, end, s);
+    return copy_found(out, from, end, s, window_sse2);
   const Set32 set = spread32(s);
   const char *p = from;
   for (const char *last = end - 32;; p += 32, out += 32) {
@@ -276,10 +254,10 @@ char *copy_until_with(Kernel kernel, char *out, const char *&p, const char *end,
   if (kernel == Kernel::avx2 || kernel == Kernel::avx512)
     return copy_avx2(out, p, end, set);
   if (kernel == Kernel::sse2)
-    return copy_sse2(out, p, end, set);
+    return copy_found(out, p, end, set, window_sse2);
 #endif
   (void)kernel;
-  return copy_portable(out, p, end, set);
+  return copy_found(out, p, end, set, window_portable);
 }
 
 const char *find_window(const char *p, const char *end, const ByteSet &set,

@@ -41,19 +41,18 @@ struct Failure {
   int err = 0;
 };
 
-// menu.js as the writer's drain: the first failure is kept.
+// menu.js as the writer's drain: after the first failure, nothing more is
+// written and that failure is kept.
 struct Target {
   std::FILE *file;
   int err;
 };
 
-bool write_out(void *target, const char *bytes, std::size_t size) {
+void write_out(void *target, const char *bytes, std::size_t size) {
   auto &t = *static_cast<Target *>(target);
   errno = 0;
-  if (std::fwrite(bytes, 1, size, t.file) == size)
-    return true;
-  t.err = last_error();
-  return false;
+  if (t.err == 0 && std::fwrite(bytes, 1, size, t.file) != size)
+    t.err = last_error();
 }
 
 // The bookmarks file and its blocks; `got` is what the last read added.

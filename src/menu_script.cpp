@@ -18,18 +18,13 @@ std::size_t indent_for(std::int64_t depth) {
   return std::min(static_cast<std::size_t>(depth), max_indent);
 }
 
-void drain(Output &out, std::size_t size) {
-  if (!out.failed)
-    out.failed = !out.drain(out.target, out.bytes.get(), size);
-}
-
 // Room for `n` more bytes at the end of the output. With a drain, whole
 // flush-size pieces go out first: writes of whole pages cost the kernel
 // least. The buffer grows only for a record larger than what it has.
 char *room(Output &out, std::size_t n) {
   if (out.drain != nullptr && out.size >= flush_size) {
     const std::size_t whole = out.size - out.size % flush_size;
-    drain(out, whole);
+    out.drain(out.target, out.bytes.get(), whole);
     out.size -= whole;
     std::memmove(out.bytes.get(), out.bytes.get() + whole, out.size);
   }
@@ -166,7 +161,7 @@ void open_level(MenuScript &menu, std::int64_t folder) {
 
 void flush(Output &out) {
   if (out.size != 0)
-    drain(out, out.size);
+    out.drain(out.target, out.bytes.get(), out.size);
   out.size = 0;
 }
 

@@ -11,11 +11,12 @@
 
 namespace b2m {
 
-// Once this much is formatted it goes to the drain, if there is one.
+// Once this much is formatted, whole pieces of it go to the drain, if
+// there is one.
 constexpr std::size_t flush_size = 1 << 16;
 
-// Where formatted bytes go; false when they could not be written.
-using Drain = bool (*)(void *target, const char *bytes, std::size_t size);
+// Where formatted bytes go; the target keeps what failed, if anything.
+using Drain = void (*)(void *target, const char *bytes, std::size_t size);
 
 // menu.js bytes formatted but not yet written. With a drain, the buffer
 // stays near the flush size whatever the input; without one, it keeps the
@@ -26,7 +27,6 @@ struct Output {
   std::size_t capacity = 0;
   Drain drain = nullptr;
   void *target = nullptr;
-  bool failed = false; // a drain failed; later bytes are dropped
 };
 
 // Hands what is formatted to the drain.
