@@ -1,6 +1,8 @@
-# The page with the converter built in: the conversion library compiled by
-# clang for WASI as a reactor that imports nothing, embedded base64 in a
-# script beside menu.html, so that the page never fetches a .wasm file.
+# The page: web/menu.html, its style sheet and the viewer's script. Its
+# converter is the conversion library compiled by clang for WASI as a
+# reactor that imports nothing, embedded base64 with web/menu-convert.js in
+# one optional script beside menu.html, so that the page never fetches a
+# .wasm file.
 # Needs Debian's clang, lld, wasi-libc, libc++-14-dev-wasm32,
 # libc++abi-14-dev-wasm32 and libclang-rt-14-dev-wasm32; without them the
 # plain page is built and installed.
@@ -9,6 +11,9 @@ set(B2M_WASM_SOURCES src/wasm_api.cpp src/convert.cpp src/bookmark_line.cpp
 set(B2M_WASM_EXPORTS b2m_start b2m_block_size b2m_block b2m_add b2m_finish
     b2m_output b2m_output_size b2m_taken b2m_end)
 set(web_dir ${PROJECT_BINARY_DIR}/web)
+set(B2M_VIEWER_NAMES menu.html menu.css menu-view.js)
+set(B2M_VIEWER_FILES ${B2M_VIEWER_NAMES})
+list(TRANSFORM B2M_VIEWER_FILES PREPEND ${PROJECT_SOURCE_DIR}/web/)
 
 find_program(B2M_WASM_CXX NAMES clang++-14 clang++)
 find_program(B2M_BASE64 base64)
@@ -47,22 +52,19 @@ if(B2M_WEB)
   add_custom_command(OUTPUT ${web_dir}/bookmarks2menu-wasm.js
     COMMAND ${CMAKE_COMMAND} -DBASE64=${B2M_BASE64}
             -DWASM=${web_dir}/bookmarks2menu.wasm
+            -DCONVERTER=${PROJECT_SOURCE_DIR}/web/menu-convert.js
             -DOUT=${web_dir}/bookmarks2menu-wasm.js
             -P ${PROJECT_SOURCE_DIR}/cmake/embed_wasm.cmake
-    DEPENDS ${web_dir}/bookmarks2menu.wasm cmake/embed_wasm.cmake VERBATIM)
-  add_custom_command(OUTPUT ${web_dir}/menu.html
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/examples/menu.html
-            ${web_dir}/menu.html
-    DEPENDS examples/menu.html VERBATIM)
-  add_custom_target(web ALL DEPENDS ${web_dir}/menu.html
-                                    ${web_dir}/bookmarks2menu-wasm.js)
-  set(B2M_PAGE_FILES ${web_dir}/menu.html ${web_dir}/bookmarks2menu-wasm.js)
-  set(B2M_PAGE_NAMES menu.html bookmarks2menu-wasm.js)
+    DEPENDS ${web_dir}/bookmarks2menu.wasm cmake/embed_wasm.cmake
+            web/menu-convert.js VERBATIM)
+  add_custom_target(web ALL DEPENDS ${web_dir}/bookmarks2menu-wasm.js)
+  set(B2M_PAGE_FILES ${B2M_VIEWER_FILES} ${web_dir}/bookmarks2menu-wasm.js)
+  set(B2M_PAGE_NAMES ${B2M_VIEWER_NAMES} bookmarks2menu-wasm.js)
 else()
   message(STATUS "WebAssembly: no clang for wasm32-wasi with wasi-libc and "
           "libc++ (Debian: clang lld wasi-libc libc++-14-dev-wasm32 "
           "libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32): the page is "
           "built and installed without its converter")
-  set(B2M_PAGE_FILES ${PROJECT_SOURCE_DIR}/examples/menu.html)
-  set(B2M_PAGE_NAMES menu.html)
+  set(B2M_PAGE_FILES ${B2M_VIEWER_FILES})
+  set(B2M_PAGE_NAMES ${B2M_VIEWER_NAMES})
 endif()

@@ -1,0 +1,170 @@
+// Conversion in the page: the command line's converter, built for
+// WebAssembly (B2M_WASM, set above this in the same file), runs in a worker
+// on blocks of the file and hands back the bytes of menu.js, which the
+// viewer then runs as it runs a menu.js beside the page.
+/* global B2M_WASM */
+/* exported B2M_CONVERT */
+var B2M_CONVERT = (function () {
+  'use strict';
+
+  // The worker's code, made into a worker from this source: a page opened
+  // from a file may not load a worker from a file.
+  function worker() {
+    /* global FileReaderSync */
+    onmessage = function (event) {
+      var file = event.data.file, read = 1 << 22;
+      var e = new WebAssembly.Instance(event.data.module, {}).exports;
+      e._initialize();
+      var session = e.b2m_start(), block = e.b2m_block_size(), parts = [];
+      var reader = new FileReaderSync();
+      var take = function () {
+        var n = e.b2m_output_size(session);
+        if (n) parts.push(new Uint8Array(e.memory.buffer,
+          e.b2m_output(session), n).slice());
+        e.b2m_taken(session);
+      };
+      for (var at = 0, more = true; more && at < file.size; at += read) {
+        var bytes = new Uint8Array(
+          reader.readAsArrayBuffer(file.slice(at, at + read)));
+        for (var k = 0; more && k < bytes.length; k += block) {
+          var piece = bytes.subarray(k, k + block);
+          var room = e.b2m_block(session);
+          if (!room) throw new Error('a line is longer than the memory left');
+          new Uint8Array(e.memory.buffer, room, piece.length).set(piece);
+          more = e.b2m_add(session, piece.length);
+          take();
+        }
+        postMessage({ done: Math.min(at + read, file.size) });
+      }
+      e.b2m_finish(session);
+      take();
+      e.b2m_end(session);
+      postMessage({ bytes: new Blob(parts, { type: 'text/javascript' }) });
+    };
+  }
+
+  var policy = 'This site\u2019s Content-Security-Policy does not allow ' +
+    'the converter here: it needs \u2018wasm-unsafe-eval\u2019 and blob: ' +
+    'workers and scripts. Convert the file with the command line, or open ' +
+    'this page from a file.';
+
+  function start(view) {
+    var $ = function (id) { return document.getElementById(id); };
+    var progress = $('progress'), save = $('save'), saving = $('saving');
+    var module = null, converted = null;
+
+    // Compiled on first use, so that a site whose policy forbids it has
+    // nothing refused until someone asks for it.
+    function compile() {
+      if (!module) {
+        var wasm = Uint8Array.from(atob(B2M_WASM), function (c) {
+          return c.charCodeAt(0);
+        });
+        module = new WebAssembly.Module(wasm);
+      }
+      return module;
+    }
+
+    function failed(file, why) {
+      progress.hidden = true;
+      view.say(file.name + ' could not be converted: ' + why);
+    }
+
+    function convert(file) {
+      var job;
+      try {
+        var source = new Blob(['(' + worker + ')()'],
+          { type: 'text/javascript' });
+        compile();
+        job = new Worker(URL.createObjectURL(source));
+      } catch (e) {
+        return view.say(policy);
+      }
+      progress.hidden = false;
+      progress.value = 0;
+      saving.hidden = true;
+      view.say('Converting ' + file.name + '\u2026');
+      job.onmessage = function (event) {
+        if (event.data.done !== undefined) {
+          progress.value = file.size ? event.data.done / file.size : 1;
+          return;
+        }
+        job.terminate();
+        progress.hidden = true;
+        converted = event.data.bytes;
+        view.show(converted, 'No entries were found in ' + file.name +
+          ': is it a bookmarks file that a browser exported? Its menu.js ' +
+          'holds only the MAX line.').then(function (entries) {
+          saving.hidden = false;
+          $('save-note').textContent = whereSaved();
+          if (!entries) return;
+          view.keep(converted, file.name);
+          view.say('Converted ' + file.name + '. This browser keeps the ' +
+            'menu for this page; to keep it anywhere, save menu.js next ' +
+            'to menu.html.');
+        });
+      };
+      job.onerror = function (event) {
+        job.terminate();
+        event.preventDefault();
+        failed(file, event.message || policy);
+      };
+      job.postMessage({ file: file, module: module });
+    }
+
+    function whereSaved() {
+      return window.showSaveFilePicker
+        ? 'You choose where: put it in the folder of menu.html.'
+        : 'It goes to your downloads folder: move it next to menu.html.';
+    }
+
+    function download() {
+      var link = document.createElement('a');
+      link.href = URL.createObjectURL(converted);
+      link.download = 'menu.js';
+      document.body.appendChild(link);
+      link.click();
+      link.remove();
+      setTimeout(function () { URL.revokeObjectURL(link.href); }, 0);
+    }
+
+    // The browser's save dialog where it has one, so that menu.js can go
+    // next to menu.html; a download elsewhere.
+    save.addEventListener('click', function () {
+      if (!window.showSaveFilePicker) return download();
+      window.showSaveFilePicker({ suggestedName: 'menu.js', types: [{
+        description: 'Menu script',
+        accept: { 'text/javascript': ['.js'] } }] })
+        .then(function (handle) { return handle.createWritable(); })
+        .then(function (out) {
+          return out.write(converted).then(function () { return out.close(); });
+        })
+        .then(function () { view.say('Saved menu.js.'); }, function (e) {
+          if (e && e.name === 'AbortError') return;
+          download();
+        });
+    });
+
+    ['file', 'file-again'].forEach(function (id) {
+      $(id).addEventListener('change', function () {
+        if (this.files.length) convert(this.files[0]);
+        this.value = '';
+      });
+    });
+    document.addEventListener('dragover', function (event) {
+      event.preventDefault();
+      document.body.classList.add('dropping');
+    });
+    document.addEventListener('dragleave', function () {
+      document.body.classList.remove('dropping');
+    });
+    document.addEventListener('drop', function (event) {
+      event.preventDefault();
+      document.body.classList.remove('dropping');
+      if (event.dataTransfer.files.length) convert(event.dataTransfer.files[0]);
+    });
+    return { convert: convert };
+  }
+
+  return { start: start };
+})();
