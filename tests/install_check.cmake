@@ -8,7 +8,8 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "install failed: ${status}")
 endif()
 foreach(file bin/bookmarks2menu share/man/man1/bookmarks2menu.1
-             share/bookmarks2menu/menu.html)
+             share/bookmarks2menu/menu.html share/bookmarks2menu/menu.css
+             share/bookmarks2menu/menu-view.js)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()

@@ -1,12 +1,15 @@
 // The page in real Chromium: every entry once under its parent with its
 // title decoded as text, script addresses inert, the tree view's keys,
-// search, every state, dark mode, phone width, deep links, and no axe-core
+// search that folds case and accents, every state, menu.js in shapes the
+// converter never writes, junk in storage, a strict Content-Security-Policy
+// over http, print, dark mode, phone width, deep links, and no axe-core
 // violation anywhere. Screenshots go to OUTDIR. Where the page has its
 // converter beside it, every export converted in the page must give the
 // command line's bytes, with no request leaving the machine.
 // Usage: node page_test.js CONVERTER PAGE OUTDIR EXPORT...
 'use strict';
 const fs = require('fs');
+const http = require('http');
 const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
@@ -29,14 +32,16 @@ if (!fs.existsSync(chromiumPath)) {
 
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'b2m-page-'));
 const wasm = path.join(path.dirname(page), 'bookmarks2menu-wasm.js');
-let made = 0;
+const pageFiles = ['menu.html', 'menu.css', 'menu-view.js'];
+let made = 0, lastDir = '';
 // A folder with the page and, unless `menu` is null, a menu.js: the
-// converter's for `html`, or `menu` itself.
-function site(html, menu) {
-  const dir = path.join(work, String(made++));
+// converter's for `html`, or `menu` itself. `bare`: without the converter.
+function site(html, menu, bare) {
+  const dir = lastDir = path.join(work, String(made++));
   fs.mkdirSync(dir);
-  fs.copyFileSync(page, path.join(dir, 'menu.html'));
-  if (fs.existsSync(wasm))
+  for (const f of pageFiles)
+    fs.copyFileSync(path.join(path.dirname(page), f), path.join(dir, f));
+  if (fs.existsSync(wasm) && !bare)
     fs.copyFileSync(wasm, path.join(dir, 'bookmarks2menu-wasm.js'));
   if (menu === undefined) {
     fs.writeFileSync(path.join(dir, 'in.html'), html);
@@ -61,21 +66,40 @@ const menuOf = (html) => {
 };
 const workedMenu = menuOf(worked);
 
-// What the page shows: the status line, and for each entry built, its
-// enclosing entry, its name and whether it is a live link.
+// What the page shows: the status line, and each row of the tree, drawn
+// only near the screen, so collected while scrolling: its entry, the entry
+// above it (from aria-level), its name and whether it is a live link.
 async function shown(tab) {
-  return tab.evaluate(() => ({
+  const rows = new Map();
+  for (let y = 0; ; ) {
+    const part = await tab.evaluate((at) => {
+      scrollTo(0, at);
+      return new Promise((done) => requestAnimationFrame(() => done({
+        end: scrollY + innerHeight >= document.body.scrollHeight - 1,
+        step: innerHeight / 2,
+        rows: [...document.querySelectorAll('#menu [role="treeitem"]')]
+          .map((r) => ({ entry: Number(r.dataset.entry),
+            top: parseFloat(r.style.top),
+            level: Number(r.getAttribute('aria-level')),
+            name: r.querySelector('.title').textContent,
+            live: r.matches('a[href]') })) })));
+    }, y);
+    part.rows.forEach((r) => rows.set(r.entry, r));
+    if (part.end) break;
+    y += part.step;
+  }
+  const above = [];
+  const entries = [...rows.values()].sort((a, b) => a.top - b.top)
+    .map((r) => {
+      above[r.level] = r.entry;
+      return { ...r, parent: r.level > 1 ? above[r.level - 1] : 0 };
+    });
+  return tab.evaluate((list) => ({
     status: document.getElementById('status').textContent,
     tree: !!document.getElementById('menu').offsetHeight,
     markup: document.querySelectorAll('#menu img, #menu b').length,
-    entries: [...document.querySelectorAll('li[data-entry]')].map((li) => {
-      const up = li.parentElement.closest('li[data-entry]');
-      return { entry: Number(li.dataset.entry),
-               parent: up ? Number(up.dataset.entry) : 0,
-               name: li.querySelector('.title').textContent,
-               live: !!li.querySelector(':scope > a[href]') };
-    }),
-  }));
+    entries: list,
+  }), entries);
 }
 
 async function violations(tab) {
@@ -124,6 +148,22 @@ const pages = [
     '')), status: /incomplete.*5 entries/, tree: true },
   { what: 'menu.js that does not parse', url: site('', workedMenu.slice(0, 40)),
     status: /does not parse/, tree: false },
+  // Shapes the converter never writes: each shown, and said.
+  { what: 'parents in a loop', url: site('', "ref[1] = '.'; par[1] = 2; " +
+    "ref[2] = '.'; par[2] = 1; ref[3] = 'x'; par[3] = 3; var MAX = 4;"),
+    status: /2 entries have no folder above/, rows: 2, search: 'untitled' },
+  { what: 'MAX = Infinity, ref = null', url: site('', "ref = null; " +
+    "nam[1] = 'one'; par[1] = 0; nam[2] = {}; var MAX = Infinity;") + '#open',
+    status: /MAX line.*2 entries/, rows: 2, search: 'object' },
+  { what: 'sparse arrays, MAX = 1e9', url: site('', "ref[1] = 'a'; " +
+    "ref[5000000] = 'b'; par[5000000] = 1; var MAX = 1e9;"),
+    status: /2 entries have no folder/, rows: 2 },
+  // Hidden means hidden: no converter, no file chooser; no menu, no tools.
+  { what: 'no menu.js, no converter', url: site('', null, true),
+    status: /first, in this folder/,
+    hidden: ['#file', '#file-again', '#save', '#open-all', '#search'] },
+  { what: 'empty menu, no tools', url: site('<DL><p>\n</DL><p>\n', undefined,
+    true), hidden: ['#open-all', '#close-all', '#save'] },
 ];
 
 // Keys from the first tree item of the worked example: the name focused
@@ -140,7 +180,8 @@ const walk = [
 
 async function focused(tab) {
   return tab.evaluate(() => {
-    const title = document.activeElement.querySelector('.title');
+    const title = document.activeElement.querySelector('.title') ||
+      document.activeElement;
     return {
       name: title ? title.textContent : '',
       open: [...document.querySelectorAll('[aria-expanded="true"]')]
@@ -155,7 +196,7 @@ async function keyboardAndSearch(browser, problems) {
   const tab = await browser.newPage();
   const url = site(worked);
   await tab.goto(url);
-  await tab.focus('#close-all');
+  await tab.focus('#more-button');
   await tab.keyboard.press('Tab');
   for (const [key, name, open] of walk) {
     if (key === 'pause') { // type-ahead forgets after half a second
@@ -188,29 +229,199 @@ async function keyboardAndSearch(browser, problems) {
   const deep = await focused(tab);
   if (deep.name !== 'Town' || deep.open.join() !== '1,3')
     problems.push(`#entry-4 gave ${JSON.stringify(deep)}`);
+  // Collapsed under the focus, the Tab stop goes to the nearest row seen.
+  await tab.click('#close-all');
+  await tab.focus('#more-button');
+  await tab.keyboard.press('Tab');
+  const after = await focused(tab);
+  if (after.name !== 'News' || after.stops !== 1)
+    problems.push(`after Collapse all: ${JSON.stringify(after)}`);
   await tab.close();
 }
 
+// Search folds as find-in-page does; each query finds the titles listed.
+const folds = [
+  ['cafe creme', ['Café Crème brûlée']], ['arger uber', ['Ärger über Straße']],
+  ['STRASSE', ['Ärger über Straße']], ['RESUME', ['naïve résumé tips']],
+  ['cafe\u0301', ['Café Crème brûlée']], ['aesop', ['Æsop']],
+  ['resume nothing', []], ['news.example', ['Daily']],
+];
+const foldHtml = '<DL><p>\n<DT><H3 ADD_DATE="1">Tools</H3>\n<DL><p>\n' +
+  '<DT><A HREF="javascript:void(alert(\'' + 'x'.repeat(600) + '\'))">Share' +
+  '</A>\n<DT><A HREF="https://example.org/c">Café Crème brûlée</A>\n' +
+  '<DT><A HREF="https://example.org/u">Ärger über Straße</A>\n' +
+  '<DT><A HREF="https://example.org/r">naïve résumé tips</A>\n' +
+  '<DT><A HREF="https://example.org/a">Æsop</A>\n</DL><p>\n' +
+  '<DT><A HREF="https://news.example.com/today">Daily</A>\n</DL><p>\n';
+
+async function searchKeysAndCopy(browser, problems) {
+  const tab = await browser.newPage({ viewport: { width: 390, height: 844 } });
+  await tab.goto(site(foldHtml) + '#open');
+  // Phone first: the first bookmark in the top 40% of the screen.
+  const first = await tab.evaluate(() => document.querySelector(
+    '[role="treeitem"]').getBoundingClientRect().top);
+  if (first > 0.4 * 844) problems.push(`first row at ${first} px`);
+  const hit = () => tab.evaluate(() => [...document.querySelectorAll(
+    '#hits li a')].map((a) => a.textContent));
+  for (const [query, want] of folds) {
+    await tab.fill('#search', query);
+    if ((await hit()).join('|') !== want.join('|'))
+      problems.push(`${query} found ${await hit()}`);
+  }
+  const marks = await tab.evaluate(() => [...document.querySelectorAll(
+    '#hits mark')].map((m) => m.textContent));
+  if (marks.join() !== 'news.example') problems.push(`marked ${marks}`);
+  // The bookmarklet: one row, inert, tagged, with Copy.
+  await tab.fill('#search', '');
+  const b = await tab.evaluate(() => {
+    const row = document.querySelector('.inert');
+    return { h: row.offsetHeight, live: !!document.querySelector(
+      '[href^="javascript"]'), tag: row.textContent };
+  });
+  if (b.h > 40 || b.live || !/bookmarklet/.test(b.tag))
+    problems.push(`bookmarklet ${JSON.stringify(b)}`);
+  // Copy, with the clipboard open and refused: the address is copied, or
+  // else selected; by the button or by c.
+  for (const [open, said, how] of [[true, /Copied/, '.inert .copy'],
+    [false, /selected/, 'c']]) {
+    await tab.evaluate((yes) => {
+      navigator.clipboard.writeText = (text) => yes
+        ? Promise.resolve(window.copied = text) : Promise.reject(new Error());
+      window.copied = '';
+    }, open);
+    if (how === 'c') await tab.keyboard.press('c');
+    else await tab.click(how);
+    const got = await tab.evaluate(() => window.copied ||
+      String(getSelection()));
+    if (!said.test(await tab.textContent('#status')) ||
+        !got.startsWith('javascript:void'))
+      problems.push(`Copy: ${await tab.textContent('#status')} ${got}`);
+  }
+  // 5,000 hits, every one reachable; Escape back, and again to clear.
+  const many = '<DL><p>\n' + Array.from({ length: 5000 }, (_, i) =>
+    `<DT><A HREF="https://example.org/${i}">page ${i + 1}</A>\n`).join('') +
+    '</DL><p>\n';
+  await tab.goto(site(many));
+  await tab.fill('#search', 'page');
+  const keys = [['ArrowDown', 'page 1'], ['End', 'page 5000'],
+    ['PageUp', /^page 49\d\d$/], ['Home', 'page 1'], ['ArrowDown', 'page 2'],
+    ['Escape', '']];
+  for (const [key, want] of keys) {
+    await tab.keyboard.press(key);
+    const at = await tab.evaluate(() => document.activeElement.id ||
+      document.activeElement.textContent);
+    if (!(want instanceof RegExp ? want.test(at) : at === (want || 'search')))
+      problems.push(`${key} went to ${at}`);
+  }
+  if (!/5,000 matches/.test(await tab.textContent('#hits-count')))
+    problems.push('count: ' + await tab.textContent('#hits-count'));
+  await tab.keyboard.press('Escape');
+  if (await tab.inputValue('#search') !== '') problems.push('not cleared');
+  await tab.close();
+}
+
+// Hostile state: junk in storage, a chain of 20,000 folders.
+async function edges(browser, problems) {
+  const tab = await browser.newPage();
+  const url = site(worked);
+  await tab.goto(url);
+  const key = await tab.evaluate(() => Object.keys(localStorage)[0] ||
+    'bookmarks2menu:open:' + location.pathname + ':5');
+  for (const junk of ['{', '"x"', '[1e300]', '[3, 3, 3, 3, 3]', '[2]',
+    JSON.stringify(Array(100000).fill(1)), '[1, null]']) {
+    await tab.evaluate(([k, v]) => localStorage.setItem(k, v), [key, junk]);
+    await tab.reload();
+    const rows = await tab.evaluate(() =>
+      document.querySelectorAll('[role="treeitem"]').length);
+    if (rows !== 2) problems.push(`${junk.slice(0, 20)}: ${rows} rows`);
+  }
+  const chain = [];
+  for (let i = 1; i <= 20000; i++)
+    chain.push(`ref[${i}] = '.'; nam[${i}] = 'Level ${i}'; par[${i}] = ${i - 1};`);
+  chain.push("ref[20001] = 'https://example.org/'; nam[20001] = 'Deepest';" +
+    'par[20001] = 20000; var MAX = 20002;');
+  const deep = site('', chain.join('\n'));
+  for (const [hash, query] of [['#entry-20001'], ['#open', 'deepest']]) {
+    await tab.goto(deep + hash);
+    if (query) await tab.fill('#search', query);
+    const got = await tab.evaluate((q) => q ? document.querySelector(
+      '#hits a').textContent : document.activeElement.textContent, query)
+      .catch((e) => e.message);
+    if (!/Deepest/.test(got)) problems.push(`deep ${hash}: ${got}`);
+  }
+  await tab.close();
+}
+
+// Served over http under `default-src 'self'`: the viewer works and
+// nothing is refused on load; the converter says the policy forbids it.
+async function strictPolicy(browser, problems) {
+  const dir = path.dirname(site(worked).slice(7));
+  const server = http.createServer((req, res) => {
+    const file = path.join(dir, new URL(req.url, 'http://x').pathname);
+    if (!file.startsWith(dir) || !fs.existsSync(file)) {
+      res.writeHead(404);
+      return res.end();
+    }
+    res.writeHead(200, { 'Content-Security-Policy': "default-src 'self'",
+      'Content-Type': file.endsWith('.html') ? 'text/html'
+        : file.endsWith('.css') ? 'text/css' : 'text/javascript' });
+    res.end(fs.readFileSync(file));
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  const tab = await browser.newPage();
+  const refused = [];
+  tab.on('console', (m) => /Content Security Policy|Refused/.test(m.text()) &&
+    refused.push(m.text()));
+  await tab.goto(`http://127.0.0.1:${server.address().port}/menu.html`);
+  if (refused.length) problems.push('refused: ' + refused[0]);
+  if (await tab.evaluate(() => document.querySelectorAll(
+    '[role="treeitem"]').length) !== 2) problems.push('no tree');
+  if (fs.existsSync(wasm)) {
+    await tab.click('#more-button');
+    await tab.setInputFiles('#file-again', path.join(__dirname,
+      'data/worked.html'));
+    await tab.waitForFunction(() =>
+      /policy/i.test(document.getElementById('status').textContent));
+  }
+  await tab.close();
+  server.close();
+}
+
 // Each export opened in the page, converted there and saved: the bytes
-// must be the command line's.
+// must be the command line's. The save dialog is stood in for; one save
+// is a download, as where the browser has no such dialog.
 async function convertInPage(browser, problems) {
   const tab = await browser.newPage({ acceptDownloads: true });
   tab.on('request', (r) => {
     if (!/^(file|blob|data):/.test(r.url())) problems.push('request ' + r.url());
   });
   await tab.goto(site('', null));
+  await tab.evaluate(() => {
+    window.showSaveFilePicker = async () => ({ createWritable: async () => ({
+      write: async (b) => {
+        window.saved = Array.from(new Uint8Array(await b.arrayBuffer()));
+      },
+      close: async () => {} }) });
+  });
   const empty = path.join(work, 'no-entries.html');
   fs.writeFileSync(empty, '<TITLE>Bookmarks</TITLE>\n<DL><p>\n</DL><p>\n');
   for (const file of [...files, empty]) {
+    await tab.evaluate(() => { window.saved = null; });
     await tab.setInputFiles('#file', file);
-    await tab.waitForFunction((name) => document.getElementById('status')
-      .textContent.includes(name), path.basename(file));
-    const [saved] = await Promise.all([tab.waitForEvent('download'),
-      tab.click('#save')]);
-    if (!fs.readFileSync(await saved.path()).equals(Buffer.from(
-      menuOf(fs.readFileSync(file)), 'latin1')))
+    await tab.waitForFunction((name) => /^(Converted|No entries were found in)/
+      .test(document.getElementById('status').textContent) && document
+      .getElementById('status').textContent.includes(name), path.basename(file));
+    await tab.click('#save');
+    await tab.waitForFunction(() => window.saved);
+    const saved = Buffer.from(await tab.evaluate(() => window.saved));
+    if (!saved.equals(Buffer.from(menuOf(fs.readFileSync(file)), 'latin1')))
       problems.push(`${path.basename(file)} differs`);
   }
+  await tab.evaluate(() => { window.showSaveFilePicker = undefined; });
+  const [download] = await Promise.all([tab.waitForEvent('download'),
+    tab.click('#save')]);
+  if (!fs.readFileSync(await download.path()).equals(Buffer.from(
+    menuOf(fs.readFileSync(empty)), 'latin1'))) problems.push('download');
   await tab.close();
 }
 
@@ -237,15 +448,31 @@ async function main() {
       if (p.status && !p.status.test(s.status))
         problems.push(`status: ${s.status}`);
       if (p.tree !== undefined && s.tree !== p.tree) problems.push('tree');
+      if (p.rows !== undefined && s.entries.length !== p.rows)
+        problems.push(`${s.entries.length} rows`);
+      for (const sel of p.hidden || [])
+        if (await tab.evaluate((q) => document.querySelector(q)
+          .checkVisibility(), sel)) problems.push(sel + ' shown');
+      if (p.search) {
+        await tab.fill('#search', p.search);
+        if (!(await tab.textContent('#hits-count')).includes('match'))
+          problems.push('search: ' + await tab.textContent('#hits-count'));
+      }
       if (s.markup) problems.push('a title became markup');
       if (p.narrow && await tab.evaluate(() =>
         document.documentElement.scrollWidth > 390)) problems.push('overflow');
       verdict(p.what, problems);
       await tab.close();
     }
-    const problems = [];
-    await keyboardAndSearch(browser, problems);
-    verdict('keys, search, deep link, kept folders', problems);
+    for (const [what, check] of [
+      ['keys, search, deep link, kept folders', keyboardAndSearch],
+      ['folding search, hit keys, phone, bookmarklet Copy', searchKeysAndCopy],
+      ['junk in storage, 20,000 levels', edges],
+      ["default-src 'self' over http", strictPolicy]]) {
+      const problems = [];
+      await check(browser, problems);
+      verdict(what, problems);
+    }
 
     if (fs.existsSync(wasm)) {
       const converted = [];
@@ -264,25 +491,32 @@ async function main() {
     if (!/rgb\((\d|[1-5]\d),/.test(dark)) darkProblems.push(`background ${dark}`);
     await tab.screenshot({ path: path.join(outdir, 'menu-dark.png') });
     verdict('dark mode', darkProblems);
-    await tab.setViewportSize({ width: 390, height: 800 });
+    await tab.setViewportSize({ width: 390, height: 844 });
+    await tab.screenshot({ path: path.join(outdir, 'menu-phone-dark.png') });
     await tab.emulateMedia({ colorScheme: 'light' });
-    await tab.screenshot({ path: path.join(outdir, 'menu-phone.png'),
-      fullPage: true });
+    await tab.screenshot({ path: path.join(outdir, 'menu-phone.png') });
+    await tab.fill('#search', 'a');
+    darkProblems.push(...await violations(tab));
+    await tab.screenshot({ path: path.join(outdir, 'menu-hits.png') });
     await tab.goto(url.replace('menu.html', 'menu.html?closed'));
     await tab.evaluate(() => localStorage.clear());
     await tab.reload();
     await tab.emulateMedia({ media: 'print' });
     await tab.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
     const printed = await tab.evaluate(() => [...document.querySelectorAll(
-      'li[data-entry], .tools')].filter((e) => e.offsetParent).length);
-    const entries = evaluate(menuOf(fs.readFileSync(example))).MAX - 1;
-    verdict('print shows every entry and no controls',
-      printed === entries ? [] : [`${printed} shown of ${entries}`]);
+      '[data-entry], button, .address')].filter((e) => e.checkVisibility())
+      .map((e) => e.tagName + (e.className === 'address' ? e.textContent
+        : '')).join(' '));
+    const menu = evaluate(menuOf(fs.readFileSync(example)));
+    const want = menu.ref.slice(1).map((r) => r === '.' ? 'DIV'
+      : 'DIV SPAN' + r.replace(/&amp;/g, '&')).join(' ');
+    verdict('print shows every entry with its address and no controls',
+      printed === want ? [] : [`printed ${printed}`]);
   } finally {
     await browser.close();
     fs.rmSync(work, { recursive: true, force: true });
   }
-  const all = pages.length + 3 + (fs.existsSync(wasm) ? 1 : 0);
+  const all = pages.length + 6 + (fs.existsSync(wasm) ? 1 : 0);
   console.log(`${all - failed} passed, ${failed} failed`);
   process.exit(failed ? 1 : 0);
 }

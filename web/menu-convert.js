@@ -125,7 +125,8 @@ var B2M_CONVERT = (function () {
       document.body.appendChild(link);
       link.click();
       link.remove();
-      setTimeout(function () { URL.revokeObjectURL(link.href); }, 0);
+      // Revoked once the download has surely read it.
+      setTimeout(function () { URL.revokeObjectURL(link.href); }, 60000);
     }
 
     // The browser's save dialog where it has one, so that menu.js can go

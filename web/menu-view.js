@@ -208,10 +208,21 @@ var B2M_VIEW = (function () {
     }
     rowCount = r;
     if (current && rowOf[current] < 0) {
-      var hadFocus = tree.contains(document.activeElement);
-      while (rowOf[current] < 0) current = model.parent[current];
-      if (hadFocus) focusRow(current);
+      var hadFocus = tree.contains(document.activeElement), k = current;
+      while (rowOf[k] < 0) k = model.parent[k];
+      if (hadFocus) focusRow(k);
+      else setCurrent(k);
     }
+  }
+
+  // The one row in the Tab order.
+  function setCurrent(k) {
+    var old = rowElement(current);
+    if (old) old.tabIndex = -1;
+    current = k;
+    treeRows.keep = k;
+    var el = rowElement(k);
+    if (el) el.tabIndex = 0;
   }
 
   // ---- Drawing only what is seen ---------------------------------------
@@ -337,15 +348,15 @@ var B2M_VIEW = (function () {
       el.href = where;
       el.rel = 'noopener noreferrer';
     } else {
-      // Kept inert: live here, it would run in this page's origin.
-      el.setAttribute('aria-label', title(k));
-      var kind = scheme(where);
+      // Kept inert: live here, it would run in this page's origin. The
+      // keyboard copies with c, so the button is for the pointer alone.
+      var kind = scheme(where), copy = document.createElement('button');
       el.appendChild(tag('kind', kind === 'javascript' ? 'bookmarklet'
-        : kind + ' address'));
-      var copy = document.createElement('button');
+        : kind + ' address')).removeAttribute('aria-hidden');
       copy.type = 'button';
       copy.className = 'copy';
       copy.tabIndex = -1;
+      copy.setAttribute('aria-hidden', 'true');
       copy.textContent = 'Copy';
       el.appendChild(copy);
     }
@@ -362,10 +373,7 @@ var B2M_VIEW = (function () {
 
   function focusRow(k, center) {
     if (!k) return;
-    var old = rowElement(current);
-    if (old) old.tabIndex = -1;
-    current = k;
-    treeRows.keep = k;
+    setCurrent(k);
     bringIntoView(treeRows, rowOf[k], center);
     draw(treeRows, rowCount);
     var el = rowElement(k);
@@ -498,7 +506,7 @@ var B2M_VIEW = (function () {
     if (key === 'Enter' || key === ' ') return activate(k, event);
     if (isCopy(event)) copyAddress(k);
     else if (treeMoves[key]) r = treeMoves[key](r, k, event);
-    else if (key.length === 1 && key.trim() !== '' && !event.ctrlKey &&
+    else if (key.length === 1 && !/[\s/?]/.test(key) && !event.ctrlKey &&
              !event.metaKey && !event.altKey) r = typeAhead(r, key);
     else return false;
     r = Math.max(0, Math.min(rowCount - 1, r));
@@ -530,9 +538,19 @@ var B2M_VIEW = (function () {
         name + '" is selected, for Ctrl+C.');
     };
     if (!navigator.clipboard) return fallback();
+    // A clipboard that never answers is as good as none.
+    var settled = false, wait = setTimeout(function () {
+      settled = true;
+      fallback();
+    }, 2000);
     navigator.clipboard.writeText(words).then(function () {
+      if (settled) return;
+      clearTimeout(wait);
       say('Copied the address of "' + name + '".');
-    }, fallback);
+    }, function () {
+      clearTimeout(wait);
+      if (!settled) fallback();
+    });
   }
 
   var sourceOf = 0;
@@ -901,7 +919,8 @@ var B2M_VIEW = (function () {
         held + '.');
     if (m.moved)
       notes.push(number(m.moved) + (m.moved === 1 ? ' entry has' :
-        ' entries have') + ' no folder above it in menu.js and ' +
+        ' entries have') + ' no folder above ' + (m.moved === 1 ? 'it' :
+        'them') + ' in menu.js and ' +
         (m.moved === 1 ? 'is' : 'are') + ' shown at the top level.');
     say(notes.join(' '));
     $('count').textContent = number(entries) +
@@ -1060,8 +1079,9 @@ var B2M_VIEW = (function () {
   var api = {
     say: say,
     entries: function () { return model ? model.n - 1 : 0; },
-    show: function (bytes, name, emptyHint) {
+    show: function (bytes, emptyHint) {
       return runMenu(bytes).then(function (failed) {
+        scrollTo(0, 0);
         show(failed, emptyHint);
         return model ? model.n - 1 : 0;
       });
