@@ -479,7 +479,7 @@ async function main() {
       await convertInPage(browser, converted);
       verdict(`${files.length} exports converted in the page`, converted);
     }
-    const tab = await browser.newPage({ viewport: { width: 1000, height: 800 } });
+    const tab = await browser.newPage({ viewport: { width: 1280, height: 800 } });
     const example = path.join(__dirname, '../examples/bookmarks.html');
     const url = site(fs.readFileSync(example));
     await tab.goto(url + '#open');
