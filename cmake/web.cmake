@@ -6,8 +6,7 @@
 # Needs Debian's clang, lld, wasi-libc, libc++-14-dev-wasm32,
 # libc++abi-14-dev-wasm32 and libclang-rt-14-dev-wasm32; without them the
 # plain page is built and installed.
-set(B2M_WASM_SOURCES src/wasm_api.cpp src/convert.cpp src/bookmark_line.cpp
-    src/menu_script.cpp src/byte_search.cpp)
+set(B2M_WASM_SOURCES src/wasm_api.cpp ${B2M_LIBRARY_SOURCES})
 set(B2M_WASM_EXPORTS b2m_start b2m_block_size b2m_block b2m_add b2m_finish
     b2m_output b2m_output_size b2m_taken b2m_end)
 set(web_dir ${PROJECT_BINARY_DIR}/web)

@@ -77,7 +77,7 @@ var B2M_CONVERT = (function () {
           { type: 'text/javascript' });
         compile();
         job = new Worker(URL.createObjectURL(source));
-      } catch (e) {
+      } catch {
         return view.say(policy);
       }
       progress.hidden = false;

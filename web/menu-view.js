@@ -2,7 +2,7 @@
 // once into a checked model and draws the tree as flat rows, only those
 // near the screen, so that the size and depth of a menu cost nothing.
 /* exported ref, nam, par, MAX, B2M_VIEW */
-var ref = [], nam = [], par = [], MAX; // eslint-disable-line no-unused-vars
+var ref = [], nam = [], par = [], MAX;
 var B2M_VIEW = (function () {
   'use strict';
 
@@ -26,7 +26,7 @@ var B2M_VIEW = (function () {
   function text(v) {
     if (typeof v === 'string') return v;
     if (v === undefined || v === null) return '';
-    try { return String(v); } catch (e) { return ''; }
+    try { return String(v); } catch { return ''; }
   }
   function listOf(x) {
     return x !== null && typeof x === 'object' ? x : [];
@@ -138,6 +138,7 @@ var B2M_VIEW = (function () {
   // The scheme as the URL parser reads it: leading spaces and controls, and
   // tabs and line breaks anywhere, do not count.
   function scheme(address) {
+    // eslint-disable-next-line no-control-regex -- the controls are the point
     var bare = address.replace(/[\t\n\r]/g, '').replace(/^[\x00-\x20]+/, '');
     var match = /^([A-Za-z][A-Za-z0-9+.-]*):/.exec(bare);
     return match ? match[1].toLowerCase() : '';
@@ -208,10 +209,10 @@ var B2M_VIEW = (function () {
     }
     rowCount = r;
     if (current && rowOf[current] < 0) {
-      var hadFocus = tree.contains(document.activeElement), k = current;
-      while (rowOf[k] < 0) k = model.parent[k];
-      if (hadFocus) focusRow(k);
-      else setCurrent(k);
+      var hadFocus = tree.contains(document.activeElement), up = current;
+      while (rowOf[up] < 0) up = model.parent[up];
+      if (hadFocus) focusRow(up);
+      else setCurrent(up);
     }
   }
 
@@ -388,17 +389,17 @@ var B2M_VIEW = (function () {
     for (var k = 1; k < model.n; k++)
       if (open[k]) kept.push(model.number[k]);
     try { localStorage.setItem(memory, JSON.stringify(kept)); }
-    catch (e) { /* storage off or full: nothing is kept */ }
+    catch { /* storage off or full: nothing is kept */ }
   }
   // Whatever is stored may be junk: it is checked and bounded, and dropped
   // whole when it fails.
   function recall() {
     var stored = null;
-    try { stored = localStorage.getItem(memory); } catch (e) { return; }
+    try { stored = localStorage.getItem(memory); } catch { return; }
     if (stored === null) return;
     var list = null;
     if (stored.length <= 12 * model.folders + 2) {
-      try { list = JSON.parse(stored); } catch (e) { list = null; }
+      try { list = JSON.parse(stored); } catch { list = null; }
     }
     var ok = Array.isArray(list) && list.length <= model.folders &&
       list.every(function (e) {
@@ -406,7 +407,7 @@ var B2M_VIEW = (function () {
         return s > 0 && model.folder[s] === 1;
       });
     if (!ok) {
-      try { localStorage.removeItem(memory); } catch (e) { /* nothing */ }
+      try { localStorage.removeItem(memory); } catch { /* nothing */ }
       return;
     }
     list.forEach(function (e) { open[model.slot(e)] = 1; });
@@ -883,7 +884,7 @@ var B2M_VIEW = (function () {
     $('convert-again').hidden = !converter;
     $('forget').hidden = !kept;
     var m;
-    try { m = readModel(ref, nam, par, MAX); } catch (e) { m = null; }
+    try { m = readModel(ref, nam, par, MAX); } catch { m = null; }
     if (!m) return noMenu('menu.js is not a script this page can read. ' +
       'Convert the bookmarks file again.');
     var entries = m.n - 1;
