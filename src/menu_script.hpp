@@ -32,16 +32,17 @@ struct Output {
 // Hands what is formatted to the drain.
 void flush(Output &out);
 
+// A fresh one is ready to use; init() makes a used one fresh again.
 struct MenuScript {
-  std::int64_t entries; // number of the latest entry
-  std::int64_t depth;   // folder levels open; below 0 after surplus closes
-  std::vector<std::int64_t> parents; // the folder that opened each depth
-  std::size_t indent;                // tabs before each record
+  std::int64_t entries = 0; // number of the latest entry
+  std::int64_t depth = 0;   // folder levels open; below 0 after surplus closes
+  std::vector<std::int64_t> parents{0}; // the folder that opened each depth
+  std::size_t indent = 1;               // tabs before each record
   Output out;
   // "[N] = " of the latest entry, shared by its three records.
-  char label[32];
-  std::size_t label_size;
-  std::int64_t label_entry;
+  char label[32] = {};
+  std::size_t label_size = 0;
+  std::int64_t label_entry = 0; // no entry has that number
 };
 
 // Top level, one tab of indentation until a level first closes back to it.
