@@ -12,7 +12,7 @@ void add_one_line(benchmark::State &state, const std::string &line) {
   b2m::init(menu);
   for (auto _ : state) {
     b2m::add_line(menu, b2m::read_line(line));
-    menu.out.size = 0; // as if drained
+    menu.out.buffer.size = 0; // as if drained
     menu.depth = 0;    // folders would nest without end
   }
   state.SetBytesProcessed(state.iterations() *

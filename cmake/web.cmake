@@ -8,7 +8,7 @@
 # plain page is built and installed.
 set(B2M_WASM_SOURCES src/wasm_api.cpp ${B2M_LIBRARY_SOURCES})
 set(B2M_WASM_EXPORTS b2m_start b2m_block_size b2m_block b2m_add b2m_finish
-    b2m_output b2m_output_size b2m_taken b2m_end)
+    b2m_output b2m_output_size b2m_taken b2m_shortage b2m_end)
 set(web_dir ${PROJECT_BINARY_DIR}/web)
 set(B2M_VIEWER_NAMES menu.html menu.css menu-view.js)
 set(B2M_VIEWER_FILES ${B2M_VIEWER_NAMES})

@@ -5,28 +5,10 @@
 
 namespace b2m {
 
-void init(Conversion &conversion) {
-  init(conversion.menu);
-  conversion.scan = {};
-  conversion.ended = false;
-}
-
-void add_line(MenuScript &menu, const Line &line) {
-  std::string_view seen = line.text; // shortened by the cuts
-  if (line.entry != npos) {
-    const std::int64_t entry = next_entry(menu);
-    if (line.folder != npos) {
-      write_folder(menu, entry, cut_folder_title(line, seen));
-    } else {
-      write_link_address(menu, entry, cut_link_address(line, seen));
-      write_link_rest(menu, entry, cut_link_title(line));
-    }
-  }
-  if (closes_list(line, seen))
-    close_level(menu);
-}
-
 namespace {
+
+// Room for a line that goes on past its block, and the next block.
+constexpr std::size_t base_capacity = 2 * block_size;
 
 // Adds the lines of `text` up to the first that is not whole; `last`
 // makes the end of the text the end of a line.
@@ -44,63 +26,92 @@ std::string_view add_lines(Conversion &c, std::string_view text, bool last) {
 
 } // namespace
 
-std::string_view add_block(Conversion &conversion, std::string_view text) {
-  return add_lines(conversion, text, false);
+void add_line(MenuScript &menu, const Line &line) {
+  std::string_view seen = line.text; // shortened by the cuts
+  if (line.entry != npos) {
+    const std::int64_t entry = next_entry(menu);
+    if (line.folder != npos) {
+      write_folder(menu, entry, cut_folder_title(line, seen));
+    } else {
+      write_link_address(menu, entry, cut_link_address(line, seen));
+      write_link_rest(menu, entry, cut_link_title(line));
+    }
+  }
+  if (closes_list(line, seen))
+    close_level(menu);
 }
 
-void finish(Conversion &conversion, std::string_view rest) {
-  add_lines(conversion, rest, true);
-  write_trailer(conversion.menu);
+void start(Conversion &c, Drain drain, void *target) {
+  init(c.menu);
+  c.menu.out.drain = drain;
+  c.menu.out.target = target;
+  c.scan = {};
+  c.input.size = 0;
+  c.ended = false;
+  c.input_short = false;
 }
 
-namespace {
-
-// Room for a line that goes on past its block, and the next block.
-constexpr std::size_t base_capacity = 2 * block_size;
-
-// realloc: a large buffer moves by remapping its pages, not by holding a
-// copy beside it.
-bool resize(Blocks &blocks, std::size_t capacity) {
-  void *bytes = std::realloc(blocks.bytes.get(), capacity);
-  if (bytes == nullptr)
-    return false;
-  blocks.bytes.release();
-  blocks.bytes.reset(static_cast<char *>(bytes));
-  blocks.capacity = capacity;
-  return true;
-}
-
-} // namespace
-
-char *block_room(Blocks &b) {
-  if (b.capacity - b.held < block_size) {
-    if (!resize(b, std::max(2 * b.capacity, b.held + block_size)))
+// Only a line longer than a block grows the input; once it is done, the
+// room goes back.
+char *input_room(Conversion &c) {
+  Buffer &b = c.input;
+  if (b.capacity - b.size < block_size) {
+    if (!resize(b, std::max(2 * b.capacity, b.size + block_size))) {
+      c.input_short = true;
       return nullptr;
-  } else if (b.capacity > base_capacity && b.held <= block_size) {
+    }
+  } else if (b.capacity > base_capacity && b.size <= block_size) {
     resize(b, base_capacity); // a failure keeps the larger one
   }
-  return b.bytes.get() + b.held;
+  return b.bytes.get() + b.size;
 }
 
-void add_read(Conversion &conversion, Blocks &b, std::size_t got) {
+bool add_input(Conversion &c, std::size_t got) {
+  Buffer &b = c.input;
   const std::string_view rest =
-      add_block(conversion, {b.bytes.get(), b.held + got});
-  b.held = rest.size();
+      add_lines(c, {b.bytes.get(), b.size + got}, false);
+  b.size = rest.size();
   // A line longer than a block is already at the front.
   if (rest.data() != b.bytes.get())
-    std::memmove(b.bytes.get(), rest.data(), b.held);
+    std::memmove(b.bytes.get(), rest.data(), b.size);
+  return !c.ended && !c.menu.out.out_of_memory;
 }
 
-void finish(Conversion &conversion, const Blocks &b) {
-  finish(conversion, {b.bytes.get(), b.held});
+void finish(Conversion &c) {
+  add_lines(c, {c.input.bytes.get(), c.input.size}, true);
+  c.input.size = 0;
+  write_trailer(c.menu);
+  if (c.menu.out.drain != nullptr)
+    flush(c.menu.out);
+}
+
+Shortage shortage(const Conversion &c) {
+  return c.input_short              ? Shortage::input
+         : c.menu.out.out_of_memory ? Shortage::output
+                                    : Shortage::none;
+}
+
+std::string_view output(const Conversion &c) {
+  return {c.menu.out.buffer.bytes.get(), c.menu.out.buffer.size};
+}
+
+void take_output(Conversion &c) {
+  c.menu.out.buffer.size = 0;
 }
 
 std::string convert(std::string_view file) {
-  Conversion conversion;
-  init(conversion);
-  finish(conversion, file);
-  const Output &out = conversion.menu.out;
-  return std::string(out.bytes.get(), out.size);
+  Conversion c;
+  start(c);
+  for (std::size_t at = 0; at < file.size() && !c.ended; at += block_size) {
+    const std::size_t got = std::min(block_size, file.size() - at);
+    char *room = input_room(c);
+    if (room == nullptr)
+      break;
+    std::memcpy(room, file.data() + at, got);
+    add_input(c, got);
+  }
+  finish(c);
+  return std::string(output(c));
 }
 
 } // namespace b2m

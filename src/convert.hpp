@@ -1,64 +1,57 @@
-// The line loop: each line of a bookmarks file, as the line recognition
-// reads it, becomes records of the menu script.
+// One conversion: blocks of a bookmarks file in, the bytes of menu.js out.
+// It owns its input buffer, its output buffer and where the output goes;
+// a front end only reads blocks into it and writes out what it formats.
 #ifndef BOOKMARKS2MENU_CONVERT_HPP
 #define BOOKMARKS2MENU_CONVERT_HPP
 
 #include "bookmark_line.hpp"
 #include "menu_script.hpp"
 
-#include <cstdlib>
-#include <memory>
 #include <string>
 #include <string_view>
 
 namespace b2m {
 
-struct Conversion {
-  MenuScript menu;
-  LineScan scan;      // of the line the last block ended in
-  bool ended = false; // a 0x1A byte ended the input
-};
-
-void init(Conversion &conversion);
-
-// One line of the bookmarks file.
-void add_line(MenuScript &menu, const Line &line);
-
-// A block of the file behind the unfinished line of the last one, which
-// stands at the front of `text`. Adds its whole lines and returns what no
-// line feed ends yet, for the front of the next block. After a 0x1A byte
-// nothing more is added.
-std::string_view add_block(Conversion &conversion, std::string_view text);
-
-// At the end of the file: what no line feed ended, then the trailer.
-void finish(Conversion &conversion, std::string_view rest);
-
-// The input, read in blocks: a line that goes on past its block is held at
-// the front of the buffer, and the next block goes behind it. Only a line
-// longer than a block grows the buffer; once it is done, the room goes
-// back.
+// The most a front end reads at a time.
 constexpr std::size_t block_size = 1 << 16;
 
-struct Free {
-  void operator()(char *p) const { std::free(p); }
+struct Conversion {
+  MenuScript menu;
+  LineScan scan;            // of the line the last block ended in
+  Buffer input;             // a line no line feed has ended yet, at the front
+  bool ended = false;       // a 0x1A byte ended the input
+  bool input_short = false; // no memory for a line this long
 };
 
-struct Blocks {
-  std::unique_ptr<char, Free> bytes;
-  std::size_t capacity = 0;
-  std::size_t held = 0; // bytes of a line no line feed has ended yet
-};
+// Starts anew. With a drain, the output goes to it as it is formatted;
+// without one, it waits in the conversion until it is taken.
+void start(Conversion &c, Drain drain = nullptr, void *target = nullptr);
 
-// Where the next block goes, room for block_size bytes; null when no
-// memory is left for a line this long.
-char *block_room(Blocks &blocks);
-// Adds the whole lines that the `got` bytes just put at block_room end.
-void add_read(Conversion &conversion, Blocks &blocks, std::size_t got);
-// At the end of the input.
-void finish(Conversion &conversion, const Blocks &blocks);
+// Where the next block goes, room for block_size bytes; null when there
+// is no memory left for a line this long.
+char *input_room(Conversion &c);
+
+// Adds the whole lines that the `got` bytes just put at input_room end.
+// False once no more input is wanted: the input ended, or memory did.
+bool add_input(Conversion &c, std::size_t got);
+
+// At the end of the input: the last line, then the trailer; everything
+// formatted goes to the drain.
+void finish(Conversion &c);
+
+// What ran out of memory, if anything.
+enum class Shortage { none, input, output };
+Shortage shortage(const Conversion &c);
+
+// Without a drain: what is formatted and not yet taken, and taking it.
+std::string_view output(const Conversion &c);
+void take_output(Conversion &c);
 
 // The whole conversion of a file's bytes, in memory.
 std::string convert(std::string_view file);
+
+// One line of the bookmarks file, into records.
+void add_line(MenuScript &menu, const Line &line);
 
 } // namespace b2m
 

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -55,16 +54,15 @@ void write_out(void *target, const char *bytes, std::size_t size) {
     t.err = last_error();
 }
 
-// The bookmarks file and its blocks; `got` is what the last read added.
+// The bookmarks file; `got` is what the last read added.
 struct Input {
   std::FILE *file;
   const char *name;
-  b2m::Blocks blocks;
   std::size_t got = 0;
 };
 
-Failure read_block(Input &in) {
-  char *room = b2m::block_room(in.blocks);
+Failure read_block(Input &in, b2m::Conversion &conversion) {
+  char *room = b2m::input_room(conversion);
   if (room == nullptr)
     return {in.name, ENOMEM};
   errno = 0;
@@ -74,17 +72,16 @@ Failure read_block(Input &in) {
   return {};
 }
 
-Failure convert_stream(Input &in, b2m::Conversion &conversion, Target &target) {
-  while (in.got != 0 && target.err == 0) {
-    b2m::add_read(conversion, in.blocks, in.got);
-    if (conversion.ended)
-      break;
-    const Failure failure = read_block(in);
+Failure convert_stream(Input &in, b2m::Conversion &conversion,
+                       const Target &target) {
+  while (in.got != 0 && target.err == 0 && b2m::add_input(conversion, in.got)) {
+    const Failure failure = read_block(in, conversion);
     if (failure.name != nullptr)
       return failure;
   }
-  b2m::finish(conversion, in.blocks);
-  b2m::flush(conversion.menu.out);
+  b2m::finish(conversion);
+  if (b2m::shortage(conversion) == b2m::Shortage::output)
+    return {output_name, ENOMEM};
   if (target.err != 0)
     return {output_name, target.err};
   return {};
@@ -93,7 +90,10 @@ Failure convert_stream(Input &in, b2m::Conversion &conversion, Target &target) {
 // The first block is read before menu.js is emptied, so that a name typed
 // wrong, or a directory, leaves the last menu as it was.
 Failure convert_file(Input &in, std::FILE *&out) {
-  Failure failure = read_block(in);
+  Target target{nullptr, 0};
+  b2m::Conversion conversion;
+  b2m::start(conversion, write_out, &target);
+  Failure failure = read_block(in, conversion);
   if (failure.name != nullptr)
     return failure;
   // Emptied from the start, menu.js read as its own input has nothing left.
@@ -102,18 +102,11 @@ Failure convert_file(Input &in, std::FILE *&out) {
   errno = 0;
   if ((out = b2m::reopen_file(output_name, "wb", out)) == nullptr)
     return {output_name, last_error()};
-  // The blocks are the buffers; a second layer would only copy.
+  // The conversion's buffers are the buffers; a second layer would only
+  // copy.
   std::setvbuf(out, nullptr, _IONBF, 0);
-  Target target{out, 0};
-  b2m::Conversion conversion;
-  b2m::init(conversion);
-  conversion.menu.out.drain = write_out;
-  conversion.menu.out.target = &target;
-  try {
-    return convert_stream(in, conversion, target);
-  } catch (const std::bad_alloc &) {
-    return {output_name, ENOMEM};
-  }
+  target.file = out;
+  return convert_stream(in, conversion, target);
 }
 
 int run(const char *in_name) {

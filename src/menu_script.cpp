@@ -11,36 +11,34 @@ namespace b2m {
 
 namespace {
 
-// Deeper levels keep exact parents but no more indentation.
-constexpr std::size_t max_indent = 1999;
-
 std::size_t indent_for(std::int64_t depth) {
   return std::min(static_cast<std::size_t>(depth), max_indent);
 }
 
-// Room for `n` more bytes at the end of the output. With a drain, whole
-// flush-size pieces go out first: writes of whole pages cost the kernel
-// least. The buffer grows only for a record larger than what it has.
+// Room for `n` more bytes at the end of the output; null once there is no
+// memory for them. With a drain, whole flush-size pieces go out first:
+// writes of whole pages cost the kernel least. The buffer grows only for a
+// record larger than what it has.
 char *room(Output &out, std::size_t n) {
-  if (out.drain != nullptr && out.size >= flush_size) {
-    const std::size_t whole = out.size - out.size % flush_size;
-    out.drain(out.target, out.bytes.get(), whole);
-    out.size -= whole;
-    std::memmove(out.bytes.get(), out.bytes.get() + whole, out.size);
+  Buffer &b = out.buffer;
+  if (out.out_of_memory)
+    return nullptr;
+  if (out.drain != nullptr && b.size >= flush_size) {
+    const std::size_t whole = b.size - b.size % flush_size;
+    out.drain(out.target, b.bytes.get(), whole);
+    b.size -= whole;
+    std::memmove(b.bytes.get(), b.bytes.get() + whole, b.size);
   }
-  if (out.capacity - out.size < n) {
-    const std::size_t capacity = std::max(out.size + n, 2 * out.capacity);
-    std::unique_ptr<char[]> bytes(new char[capacity]);
-    if (out.size != 0)
-      std::memcpy(bytes.get(), out.bytes.get(), out.size);
-    out.bytes = std::move(bytes);
-    out.capacity = capacity;
+  if (b.capacity - b.size < n &&
+      !resize(b, std::max(b.size + n, 2 * b.capacity))) {
+    out.out_of_memory = true;
+    return nullptr;
   }
-  return out.bytes.get() + out.size;
+  return b.bytes.get() + b.size;
 }
 
 void done(Output &out, const char *end) {
-  out.size = end - out.bytes.get();
+  out.buffer.size = end - out.buffer.bytes.get();
 }
 
 char *put(char *p, std::string_view text) {
@@ -50,8 +48,17 @@ char *put(char *p, std::string_view text) {
   return p + text.size();
 }
 
-// Digits of the widest entry number, with its sign.
-constexpr std::size_t number_room = 20;
+constexpr std::size_t slot = sizeof(std::int64_t);
+
+// The folder open at the current depth: 0 at the top level, and for
+// entries after surplus closes, which have no enclosing folder left.
+std::int64_t parent_at(const MenuScript &menu) {
+  const auto at = static_cast<std::size_t>(menu.depth) * slot;
+  std::int64_t parent = 0;
+  if (menu.depth >= 0 && at < menu.parents.size)
+    std::memcpy(&parent, menu.parents.bytes.get() + at, slot);
+  return parent;
+}
 
 char *put_number(char *p, std::int64_t n) {
   return std::to_chars(p, p + number_room, n).ptr;
@@ -61,14 +68,14 @@ char *put_number(char *p, std::int64_t n) {
 // menu.js in: a backslash or apostrophe after a two-byte lead byte would
 // be swallowed into that character in Shift_JIS, GBK or Big5, but "x" and
 // hex digits cannot end the string.
-constexpr std::size_t escape_size = 4;
+static_assert(value_slack >= copy_slack, "copy_until stores past its end");
 
 constexpr ByteSet escaped = byte_set("\\'\r");
 
 // The inside of a single-quoted script string. Only what would end or bend
 // the string is escaped, so every other byte reaches the page as it was.
 // Writes at most escape_size times the text's length, and may store up to
-// copy_slack bytes past what it writes.
+// copy_slack bytes past what it writes: value_room.
 char *put_quoted(char *p, std::string_view text, bool apostrophe_as_grave) {
   const char *from = text.data(), *end = from + text.size();
   for (;;) {
@@ -84,15 +91,8 @@ char *put_quoted(char *p, std::string_view text, bool apostrophe_as_grave) {
 }
 
 // Fixed-size stores: most records carry few tabs and short numbers.
-constexpr std::size_t store_size = 32;
 constexpr char tabs[store_size + 1] = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
                                       "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
-
-// Room for a record less its value: indent, name, numbers, punctuation and
-// the slack of the fixed-size stores.
-std::size_t record_room(const MenuScript &menu) {
-  return menu.indent + 2 * number_room + 16 + 2 * store_size + copy_slack;
-}
 
 // "[N] = ", formatted once for the three records of an entry.
 void label(MenuScript &menu, std::int64_t entry) {
@@ -119,29 +119,31 @@ char *put_head(char *p, MenuScript &menu, const char *array,
 }
 
 // Long values go out in pieces, so that with a drain no value needs more
-// than a piece's room, escaped.
-constexpr std::size_t piece_size = 1 << 14;
-
+// than a piece's room.
 void write_text(MenuScript &menu, const char *array, std::int64_t entry,
                 std::string_view text, bool apostrophe_as_grave = false) {
   std::size_t piece = std::min(text.size(), piece_size);
-  char *p = room(menu.out, record_room(menu) + escape_size * piece);
+  char *p = room(menu.out, text_record_room(menu.indent, piece));
+  if (p == nullptr)
+    return;
   p = put_head(p, menu, array, entry);
   *p++ = '\'';
   p = put_quoted(p, text.substr(0, piece), apostrophe_as_grave);
   for (text.remove_prefix(piece); !text.empty(); text.remove_prefix(piece)) {
     done(menu.out, p);
     piece = std::min(text.size(), piece_size);
-    p = room(menu.out, escape_size * piece + 4 + copy_slack);
+    if ((p = room(menu.out, piece_room(piece))) == nullptr)
+      return;
     p = put_quoted(p, text.substr(0, piece), apostrophe_as_grave);
   }
   done(menu.out, put(p, "';\r\n"));
 }
 
 void write_parent(MenuScript &menu, std::int64_t entry) {
-  // Entries after surplus closes have no enclosing folder left.
-  const std::int64_t parent = menu.depth < 0 ? 0 : menu.parents[menu.depth];
-  char *p = room(menu.out, record_room(menu));
+  const std::int64_t parent = parent_at(menu);
+  char *p = room(menu.out, parent_record_room(menu.indent));
+  if (p == nullptr)
+    return;
   p = put_number(put_head(p, menu, "par", entry), parent);
   done(menu.out, put(p, ";\r\n"));
 }
@@ -150,27 +152,48 @@ void open_level(MenuScript &menu, std::int64_t folder) {
   // Below -1 there is no slot to fill: only the count of levels moves.
   if (++menu.depth < 0)
     return;
-  const auto depth = static_cast<std::size_t>(menu.depth);
-  if (menu.parents.size() <= depth)
-    menu.parents.resize(depth + 1);
-  menu.parents[depth] = folder;
+  const std::size_t at = static_cast<std::size_t>(menu.depth) * slot;
+  Buffer &b = menu.parents;
+  if (b.capacity < at + slot &&
+      !resize(b, std::max({2 * b.capacity, 64 * slot, at + slot}))) {
+    menu.out.out_of_memory = true;
+    return;
+  }
+  if (b.size < at)
+    std::memset(b.bytes.get() + b.size, 0, at - b.size);
+  std::memcpy(b.bytes.get() + at, &folder, slot);
+  b.size = std::max(b.size, at + slot);
   menu.indent = indent_for(menu.depth);
 }
 
 } // namespace
 
+bool resize(Buffer &buffer, std::size_t capacity) {
+  // realloc: a large buffer moves by remapping its pages, not by holding a
+  // copy beside it.
+  void *bytes = std::realloc(buffer.bytes.get(), capacity);
+  if (bytes == nullptr)
+    return false;
+  buffer.bytes.release();
+  buffer.bytes.reset(static_cast<char *>(bytes));
+  buffer.capacity = capacity;
+  buffer.size = std::min(buffer.size, capacity);
+  return true;
+}
+
 void flush(Output &out) {
-  if (out.size != 0)
-    out.drain(out.target, out.bytes.get(), out.size);
-  out.size = 0;
+  if (out.buffer.size != 0)
+    out.drain(out.target, out.buffer.bytes.get(), out.buffer.size);
+  out.buffer.size = 0;
 }
 
 void init(MenuScript &menu) {
   menu.entries = 0;
   menu.depth = 0;
-  menu.parents.assign(1, 0);
+  menu.parents.size = 0;
   menu.indent = 1;
-  menu.out.size = 0;
+  menu.out.buffer.size = 0;
+  menu.out.out_of_memory = false;
   menu.label_entry = 0; // no entry has that number
 }
 
@@ -204,8 +227,11 @@ void close_level(MenuScript &menu) {
 }
 
 void write_trailer(MenuScript &menu) {
-  char *p = put(room(menu.out, number_room + 16), "var MAX = ");
-  done(menu.out, put(put_number(p, menu.entries + 1), ";\r\n"));
+  char *p = room(menu.out, trailer_room);
+  if (p == nullptr)
+    return;
+  p = put_number(put(p, "var MAX = "), menu.entries + 1);
+  done(menu.out, put(p, ";\r\n"));
 }
 
 } // namespace b2m

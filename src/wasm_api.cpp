@@ -7,23 +7,14 @@
 #include <cstdint>
 #include <new>
 
-namespace {
-
-struct Session {
-  b2m::Conversion conversion;
-  b2m::Blocks blocks;
-};
-
-} // namespace
-
 extern "C" {
 
 // A new conversion; null when there is no memory for it.
-Session *b2m_start() {
-  auto *s = new (std::nothrow) Session;
-  if (s != nullptr)
-    b2m::init(s->conversion);
-  return s;
+b2m::Conversion *b2m_start() {
+  auto *c = new (std::nothrow) b2m::Conversion;
+  if (c != nullptr)
+    b2m::start(*c);
+  return c;
 }
 
 std::size_t b2m_block_size() {
@@ -32,34 +23,38 @@ std::size_t b2m_block_size() {
 
 // Where the page writes the next block, at most b2m_block_size() bytes;
 // null when a line is longer than the memory left.
-char *b2m_block(Session *s) {
-  return b2m::block_room(s->blocks);
+char *b2m_block(b2m::Conversion *c) {
+  return b2m::input_room(*c);
 }
 
-// The block of `size` bytes just written; false once the input has ended
-// (a 0x1A byte), so that nothing more need be given.
-bool b2m_add(Session *s, std::size_t size) {
-  b2m::add_read(s->conversion, s->blocks, size);
-  return !s->conversion.ended;
+// The block of `size` bytes just written; false once no more input is
+// wanted (a 0x1A byte ended it), so that nothing more need be given.
+bool b2m_add(b2m::Conversion *c, std::size_t size) {
+  return b2m::add_input(*c, size);
 }
 
-void b2m_finish(Session *s) {
-  b2m::finish(s->conversion, s->blocks);
+void b2m_finish(b2m::Conversion *c) {
+  b2m::finish(*c);
 }
 
 // The menu.js bytes formatted since the last b2m_taken.
-const char *b2m_output(Session *s) {
-  return s->conversion.menu.out.bytes.get();
+const char *b2m_output(b2m::Conversion *c) {
+  return b2m::output(*c).data();
 }
-std::size_t b2m_output_size(Session *s) {
-  return s->conversion.menu.out.size;
+std::size_t b2m_output_size(b2m::Conversion *c) {
+  return b2m::output(*c).size();
 }
-void b2m_taken(Session *s) {
-  s->conversion.menu.out.size = 0;
+void b2m_taken(b2m::Conversion *c) {
+  b2m::take_output(*c);
 }
 
-void b2m_end(Session *s) {
-  delete s;
+// Whether memory ran out: 1 for the input, 2 for the output, else 0.
+int b2m_shortage(b2m::Conversion *c) {
+  return static_cast<int>(b2m::shortage(*c));
+}
+
+void b2m_end(b2m::Conversion *c) {
+  delete c;
 }
 
 } // extern "C"

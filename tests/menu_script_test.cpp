@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 using namespace std::string_literals;
@@ -92,12 +94,16 @@ TEST(Convert, EverySplitIntoBlocksGivesTheSameBytes) {
   const std::string whole = b2m::convert(input);
   for (std::size_t split = 0; split <= input.size(); ++split) {
     b2m::Conversion c;
-    b2m::init(c);
-    const std::string rest(
-        b2m::add_block(c, std::string_view(input).substr(0, split)));
-    b2m::finish(c, rest + input.substr(split));
-    EXPECT_EQ(std::string(c.menu.out.bytes.get(), c.menu.out.size), whole)
-        << split;
+    b2m::start(c);
+    for (const std::string_view block :
+         {std::string_view(input).substr(0, split),
+          std::string_view(input).substr(split)}) {
+      std::memcpy(b2m::input_room(c), block.data(), block.size());
+      if (!b2m::add_input(c, block.size()))
+        break;
+    }
+    b2m::finish(c);
+    EXPECT_EQ(b2m::output(c), whole) << split;
   }
 }
 
@@ -135,8 +141,43 @@ TEST(Convert, CountsEntriesInSixtyFourBits) {
   menu.entries = 2147483647;
   b2m::write_link_address(menu, b2m::next_entry(menu), "a");
   b2m::write_trailer(menu);
-  EXPECT_EQ(std::string(menu.out.bytes.get(), menu.out.size),
+  EXPECT_EQ(std::string(menu.out.buffer.bytes.get(), menu.out.buffer.size),
             "\tref[2147483648] = 'a';\r\nvar MAX = 2147483649;\r\n");
+}
+
+// Each record at its largest: the deepest indentation, the widest entry
+// number, a piece of value escaped byte for byte. What it writes, plus what
+// its fixed-size stores may write past that, must fit the room it asks
+// for. The first record on a fresh output gets exactly that room, so the
+// sanitizer build also sees a store past it.
+TEST(Convert, EveryRecordFitsTheRoomItAsksFor) {
+  const std::string escaped(b2m::piece_size, '\\');
+  const std::size_t deep = b2m::max_indent;
+  const struct {
+    const char *what;
+    int record;
+    std::size_t room, past;
+  } cases[] = {
+      {"ref", 0, b2m::text_record_room(deep, b2m::piece_size),
+       b2m::value_slack},
+      {"nam and par", 1,
+       b2m::text_record_room(deep, 0) + b2m::parent_record_room(deep),
+       b2m::store_size},
+      {"trailer", 2, b2m::trailer_room, 0},
+  };
+  for (const auto &c : cases) {
+    b2m::MenuScript menu;
+    menu.entries = INT64_MAX - 1;
+    menu.indent = deep;
+    if (c.record == 0)
+      b2m::write_link_address(menu, INT64_MAX, escaped);
+    else if (c.record == 1)
+      b2m::write_link_rest(menu, INT64_MAX, "");
+    else
+      b2m::write_trailer(menu);
+    EXPECT_FALSE(menu.out.out_of_memory) << c.what;
+    EXPECT_LE(menu.out.buffer.size + c.past, c.room) << c.what;
+  }
 }
 
 } // namespace

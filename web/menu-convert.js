@@ -38,7 +38,9 @@ var B2M_CONVERT = (function () {
       }
       e.b2m_finish(session);
       take();
+      var short = e.b2m_shortage(session);
       e.b2m_end(session);
+      if (short) throw new Error('menu.js needs more memory than this page has');
       postMessage({ bytes: new Blob(parts, { type: 'text/javascript' }) });
     };
   }
