@@ -6,6 +6,30 @@ namespace b2m {
 
 namespace {
 
+// The cut rules, in the order the scan meets what they find: each field is
+// the first of its byte after the field named before it (after nothing:
+// from the start of the line).
+struct Step {
+  std::size_t Line::*field;
+  char byte;
+  std::size_t Line::*after;
+};
+constexpr Step steps[] = {
+    {&Line::quote, '"', nullptr},                         // the address
+    {&Line::quote_end, '"', &Line::quote},                // its end
+    {&Line::link_tag_end, '>', &Line::quote_end},         // the link's title
+    {&Line::link_text_end, '<', &Line::link_tag_end},     // its end
+    {&Line::folder_tag_end, '>', &Line::folder},          // the folder's title
+    {&Line::folder_text_end, '<', &Line::folder_tag_end}, // its end
+};
+
+// The markers, each found at a '<'.
+struct Marker {
+  std::string_view text;
+  std::size_t Line::*field;
+};
+constexpr Marker markers[] = {
+    {"<DT>", &Line::entry}, {"<H3 ", &Line::folder}, {"</DL>", &Line::close}};
 constexpr std::size_t marker_size = 5; // "</DL>", the longest
 
 void keep_first(std::size_t &mark, std::size_t at) {
@@ -14,48 +38,49 @@ void keep_first(std::size_t &mark, std::size_t at) {
 }
 
 // Which marker, if any, starts at `at`, where a '<' stands.
-void mark(Line &line, std::string_view text, std::size_t at) {
-  const std::string_view tag = text.substr(at, marker_size);
-  if (tag.substr(0, 4) == "<DT>")
-    keep_first(line.entry, at);
-  else if (tag.substr(0, 4) == "<H3 ")
-    keep_first(line.folder, at);
-  else if (tag == "</DL>")
-    keep_first(line.close, at);
+bool mark(Line &line, std::string_view text, std::size_t at) {
+  for (const Marker &m : markers)
+    if (text.substr(at, m.text.size()) == m.text) {
+      const bool first = line.*m.field == npos;
+      keep_first(line.*m.field, at);
+      return first;
+    }
+  return false;
 }
 
-// The delimiters of the cuts, in the order the scan meets them.
-void delimit(Line &line, char c, std::size_t at) {
-  if (c == '"') {
-    keep_first(line.quote == npos ? line.quote : line.quote_end, at);
-  } else if (c == '>') {
-    if (line.quote_end != npos)
-      keep_first(line.link_tag_end, at);
-    if (line.folder != npos)
-      keep_first(line.folder_tag_end, at);
-  } else {
-    if (line.link_tag_end != npos)
-      keep_first(line.link_text_end, at);
-    if (line.folder_tag_end != npos)
-      keep_first(line.folder_text_end, at);
-  }
+bool ready(const Line &line, const Step &step) {
+  return line.*step.field == npos &&
+         (step.after == nullptr || line.*step.after != npos);
 }
 
-// The bytes the scan still has to stop at. A delimiter no cut needs any
-// more is left out, so that the attributes after a link's address, and
-// its icon data, pass in whole windows.
+// Whether byte c at `at` was a delimiter some step still waited for.
+bool delimit(Line &line, char c, std::size_t at) {
+  bool found = false;
+  for (const Step &step : steps)
+    if (step.byte == c && ready(line, step) &&
+        (step.after == nullptr || line.*step.after < at)) {
+      line.*step.field = at;
+      found = true;
+    }
+  return found;
+}
+
+// The bytes the scan still has to stop at: line ends, NULs and markers
+// always, and the delimiters of the steps that wait for one. One no step
+// needs any more is left out, so that the attributes after a link's
+// address, and its icon data, pass in whole windows.
 const ByteSet &wanted(const LineScan &scan) {
   static constexpr ByteSet after_nul = byte_set("\n\x1a");
-  static constexpr ByteSet sets[2][2] = {
-      {byte_set("\n\x1a\0<"), byte_set("\n\x1a\0<>")},
-      {byte_set("\n\x1a\0<\""), byte_set("\n\x1a\0<\">")}};
-  const Line &l = scan.line;
+  static constexpr ByteSet sets[4] = {
+      byte_set("\n\x1a\0<"), byte_set("\n\x1a\0<\""), byte_set("\n\x1a\0<>"),
+      byte_set("\n\x1a\0<\">")};
   if (scan.nul != npos)
     return after_nul;
-  const bool quote = l.quote_end == npos;
-  const bool tag_end = (!quote && l.link_tag_end == npos) ||
-                       (l.folder != npos && l.folder_tag_end == npos);
-  return sets[quote][tag_end];
+  unsigned which = 0;
+  for (const Step &step : steps)
+    if (ready(scan.line, step))
+      which |= step.byte == '"' ? 1 : step.byte == '>' ? 2 : 0;
+  return sets[which];
 }
 
 // Ends the scan: the line is `size` bytes of `text`, up to the first NUL.
@@ -91,17 +116,16 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
       }
       if (scan.nul != npos)
         continue;
+      bool found = false;
       if (c == '<') {
         // A marker cut by the end of the block is looked at again whole.
         if (text.size() - at < marker_size && !last) {
           scan.scanned = at;
           return Scanned::partial;
         }
-        mark(line, text, at);
+        found = mark(line, text, at);
       }
-      delimit(line, c, at);
-      // Only a quote, a '>' or a heading changes what is still wanted.
-      if (c == '<' && line.folder != at)
+      if (!(delimit(line, c, at) || found))
         continue;
       const ByteSet *now = &wanted(scan);
       if (now != set) { // the rest of the window is looked at anew
