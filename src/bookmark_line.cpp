@@ -23,14 +23,34 @@ constexpr Step steps[] = {
     {&Line::folder_text_end, '<', &Line::folder_tag_end}, // its end
 };
 
-// The markers, each found at a '<'.
+// The markers, each found at a '<' and matched in any ASCII case; a
+// heading's "<H3" must end there, before a space, a tab or its '>'.
 struct Marker {
-  std::string_view text;
+  std::string_view text;     // upper case
+  std::string_view followed; // one of these comes next, unless empty
   std::size_t Line::*field;
 };
-constexpr Marker markers[] = {
-    {"<DT>", &Line::entry}, {"<H3 ", &Line::folder}, {"</DL>", &Line::close}};
-constexpr std::size_t marker_size = 5; // "</DL>", the longest
+constexpr Marker markers[] = {{"<DT>", "", &Line::entry},
+                              {"<H3", " \t>", &Line::folder},
+                              {"</DL>", "", &Line::close}};
+constexpr std::size_t marker_size = 5; // "</DL>", the longest; "<H3" + 1
+
+bool is_letter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// Whether `m` stands at the front of `text`.
+bool matches(std::string_view text, const Marker &m) {
+  const std::size_t n = m.text.size();
+  if (text.size() < n + !m.followed.empty())
+    return false;
+  for (std::size_t i = 0; i < n; ++i) {
+    const char want = m.text[i], got = text[i];
+    if (is_letter(want) ? (got | 0x20) != (want | 0x20) : got != want)
+      return false;
+  }
+  return m.followed.empty() || m.followed.find(text[n]) != npos;
+}
 
 void keep_first(std::size_t &mark, std::size_t at) {
   if (mark == npos)
@@ -40,7 +60,7 @@ void keep_first(std::size_t &mark, std::size_t at) {
 // Which marker, if any, starts at `at`, where a '<' stands.
 bool mark(Line &line, std::string_view text, std::size_t at) {
   for (const Marker &m : markers)
-    if (text.substr(at, m.text.size()) == m.text) {
+    if (matches(text.substr(at), m)) {
       const bool first = line.*m.field == npos;
       keep_first(line.*m.field, at);
       return first;

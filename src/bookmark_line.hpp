@@ -14,15 +14,17 @@ constexpr std::size_t npos = std::string_view::npos;
 // One line, and where the first of each marker and the delimiters of the
 // cuts stand in its text, all found by one scan.
 struct Line {
-  std::string_view text;     // without its line end; a NUL ends it early
+  std::string_view text; // without its line end; a NUL ends it early
+  // Markers match in any case; a heading is "<H3" before a space, a tab
+  // or its '>'.
   std::size_t entry = npos;  // "<DT>"
-  std::size_t folder = npos; // "<H3 ", searched over the whole line
+  std::size_t folder = npos; // "<H3", searched over the whole line
   std::size_t close = npos;  // "</DL>"
   // A link: the first two double quotes, the first '>' after them and
   // the first '<' after that.
   std::size_t quote = npos, quote_end = npos;
   std::size_t link_tag_end = npos, link_text_end = npos;
-  // A folder: the first '>' after the heading's "<H3 ", then the next '<'.
+  // A folder: the first '>' after the heading's "<H3", then the next '<'.
   std::size_t folder_tag_end = npos, folder_text_end = npos;
 };
 

@@ -79,14 +79,19 @@ TEST(CutLink, TakesFirstQuotedValueAndAnchorText) {
   }
 }
 
-TEST(Markers, AreExactAndCaseSensitive) {
+TEST(Markers, MatchInAnyCaseAndEndAHeadingTag) {
   const struct {
     const char *line;
     bool entry, folder, closes;
   } cases[] = {
       {"<DT><H3 FOLDED>x</H3>", true, true, false},
-      {"<DT><H3>x</H3>", true, false, false},
-      {"<dt><h3 >x</h3></dl>", false, false, false},
+      {"<DT><H3>x</H3>", true, true, false},
+      {"<DT><H3\tADD_DATE=\"1\">x</H3>", true, true, false},
+      {"<DT><H30>x</H30>", true, false, false},
+      {"<dt><h3 >x</h3>", true, true, false},
+      {"<Dt><a href=\"x\">y</A>", true, false, false},
+      {"</dl><p>", false, false, true},
+      {"</Dl>", false, false, true},
       {"</DL><p>", false, false, true},
       {"<DL><p>", false, false, false},
       {R"(<A HREF="x">y</A><DT><H3 >z</H3>)", true, true, false},

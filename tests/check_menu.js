@@ -10,18 +10,19 @@ const { bytes, evaluate, convertIn } = require('./menu_tools');
 const [converter, ...files] = process.argv.slice(2);
 
 function expected(html) {
-  const lines = html.split('\n').filter((l) => l.includes('<DT>'));
-  const folders = lines.filter((l) => l.includes('<H3 '));
-  const links = lines.filter((l) => !l.includes('<H3 '));
+  const heading = /<H3[ \t>]/i;
+  const lines = html.split('\n').filter((l) => /<DT>/i.test(l));
+  const folders = lines.filter((l) => heading.test(l));
+  const links = lines.filter((l) => !heading.test(l));
   const grab = (re, list) => list.map((l) => (l.match(re) || [])[1])
     .filter((v) => v !== undefined);
   return {
     entries: lines.length,
     folders: folders.length,
-    folderTitles: grab(/<H3 [^>]*>([^<]*)<\/H3>/, folders),
-    linkTitles: grab(/<A [^>]*>([^<]*)<\/A>/, links)
+    folderTitles: grab(/<H3(?:[ \t][^>]*)?>([^<]*)<\/H3>/i, folders),
+    linkTitles: grab(/<A [^>]*>([^<]*)<\/A>/i, links)
       .map((t) => t.replace(/'/g, '`')),
-    addresses: grab(/<A HREF="([^"]*)"/, links),
+    addresses: grab(/<A HREF="([^"]*)"/i, links),
   };
 }
 

@@ -36,9 +36,18 @@ TEST(Convert, WritesRecordsByTheNestingRules) {
        folder + "</DL>\n" + link,
        records("\t", 1, "'.'", "'F'", 0) + records("", 2, "'x'", "'y'", 0) +
            trailer(3)},
-      {"lower-case close is not a close", folder + "</dl>\n" + link,
-       records("\t", 1, "'.'", "'F'", 0) + records("\t", 2, "'x'", "'y'", 1) +
+      {"a close in lower case", folder + "</dl>\n" + link,
+       records("\t", 1, "'.'", "'F'", 0) + records("", 2, "'x'", "'y'", 0) +
            trailer(3)},
+      {"a bare heading and lower-case tags, as serialisers write them",
+       "<DT><H3>Bare</H3>\n<DL><p>\n<dt><a href=\"u\" add_date=\"1\">v</a>\n"
+       "</DL><p>\n<dt><h3 add_date=\"2\">low</h3>\n<dl><p>\n" +
+           link + "</dl><p>\n" + link,
+       records("\t", 1, "'.'", "'Bare'", 0) +
+           records("\t", 2, "'u'", "'v'", 1) +
+           records("", 3, "'.'", "'low'", 0) +
+           records("\t", 4, "'x'", "'y'", 3) + records("", 5, "'x'", "'y'", 0) +
+           trailer(6)},
       {"close before the entry on its line closes after it",
        folder + "</DL><p>" + link + link,
        records("\t", 1, "'.'", "'F'", 0) + records("\t", 2, "'x'", "'y'", 1) +

@@ -164,6 +164,14 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
        "",
        "",
        slurp(B2M_DATA "/bookmarks.menu.js")},
+      {"headings without attributes are folders (iCab)",
+       nothing,
+       {B2M_SOURCE
+        "/tests/corpus/icab-mac-netscape-bookmarks-perl-Hotlist.html"},
+       0,
+       "",
+       "",
+       slurp(B2M_DATA "/icab-hotlist.menu.js")},
   };
   int n = 0;
   for (const Case &c : cases) {
