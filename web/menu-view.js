@@ -467,14 +467,23 @@ var B2M_VIEW = (function () {
     return r;
   }
 
-  // Each returns the row to go to, from row r holding slot k.
-  var treeMoves = {
-    ArrowDown: function (r) { return r + 1; },
-    ArrowUp: function (r) { return r - 1; },
-    Home: function () { return 0; },
-    End: function () { return rowCount - 1; },
-    PageDown: function (r) { return r + pageRows(treeRows); },
-    PageUp: function (r) { return r - pageRows(treeRows); },
+  // The moves of any list of rows: each returns the row to go to from row
+  // r of `count()`.
+  function listMoves(list, count) {
+    return {
+      ArrowDown: function (r) { return r + 1; },
+      ArrowUp: function (r) { return r - 1; },
+      Home: function () { return 0; },
+      End: function () { return count() - 1; },
+      PageDown: function (r) { return r + pageRows(list); },
+      PageUp: function (r) { return r - pageRows(list); },
+    };
+  }
+
+  // The tree's, from row r holding slot k.
+  var treeMoves = Object.assign(listMoves(treeRows, function () {
+    return rowCount;
+  }), {
     ArrowRight: function (r, k) {
       if (!model.folder[k]) return r;
       if (!open[k]) { setOpen(k, true); return r; }
@@ -492,7 +501,7 @@ var B2M_VIEW = (function () {
       remember();
       return rowOf[k];
     },
-  };
+  });
 
   function activate(k, event) {
     if (model.folder[k]) setOpen(k, !open[k]);
@@ -733,14 +742,7 @@ var B2M_VIEW = (function () {
     link.focus({ preventScroll: true });
   }
 
-  var hitMoves = {
-    ArrowDown: function (r) { return r + 1; },
-    ArrowUp: function (r) { return r - 1; },
-    Home: function () { return 0; },
-    End: function () { return hitCount - 1; },
-    PageDown: function (r) { return r + pageRows(hitRows); },
-    PageUp: function (r) { return r - pageRows(hitRows); },
-  };
+  var hitMoves = listMoves(hitRows, function () { return hitCount; });
   function hitKey(event) {
     var up = event.key === 'ArrowUp' && hitCurrent === 0;
     if (event.key === 'Escape' || up) search.focus();
