@@ -2,6 +2,9 @@
 
 #include "byte_search.hpp"
 
+#include <iterator>
+#include <utility>
+
 namespace b2m {
 
 namespace {
@@ -35,54 +38,126 @@ constexpr Marker markers[] = {{"<DT>", "", &Line::entry},
                               {"</DL>", "", &Line::close}};
 constexpr std::size_t marker_size = 5; // "</DL>", the longest; "<H3" + 1
 
-bool is_letter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
+// The tables are walked at compile time: each step and each marker becomes
+// code of its own, with its fields and bytes as constants.
+constexpr auto each_step = std::make_index_sequence<std::size(steps)>();
+constexpr auto each_marker = std::make_index_sequence<std::size(markers)>();
 
-// Whether `m` stands at the front of `text`.
-bool matches(std::string_view text, const Marker &m) {
-  const std::size_t n = m.text.size();
-  if (text.size() < n + !m.followed.empty())
-    return false;
-  for (std::size_t i = 0; i < n; ++i) {
-    const char want = m.text[i], got = text[i];
-    if (is_letter(want) ? (got | 0x20) != (want | 0x20) : got != want)
-      return false;
-  }
-  return m.followed.empty() || m.followed.find(text[n]) != npos;
-}
-
-void keep_first(std::size_t &mark, std::size_t at) {
-  if (mark == npos)
-    mark = at;
-}
-
-// Which marker, if any, starts at `at`, where a '<' stands.
-bool mark(Line &line, std::string_view text, std::size_t at) {
-  for (const Marker &m : markers)
-    if (matches(text.substr(at), m)) {
-      const bool first = line.*m.field == npos;
-      keep_first(line.*m.field, at);
-      return first;
-    }
+// Whether finding `field` can change which bytes the scan wants: it is a
+// step that waits for a quote or a '>', or what such a step comes after.
+constexpr bool steers(std::size_t Line::*field) {
+  for (const Step &step : steps)
+    if (step.byte != '<' && (step.field == field || step.after == field))
+      return true;
   return false;
 }
 
-bool ready(const Line &line, const Step &step) {
-  return line.*step.field == npos &&
-         (step.after == nullptr || line.*step.after != npos);
+constexpr bool is_letter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-// Whether byte c at `at` was a delimiter some step still waited for.
-bool delimit(Line &line, char c, std::size_t at) {
-  bool found = false;
+// Whether marker m stands at p, where a '<' is, with `left` bytes from p
+// on.
+template <std::size_t m> bool matches(const char *p, std::size_t left) {
+  constexpr Marker marker = markers[m];
+  constexpr std::size_t n = marker.text.size();
+  static_assert(marker.text[0] == '<', "the scan stops at a '<'");
+  if (left < n + !marker.followed.empty())
+    return false;
+  for (std::size_t i = 1; i < n; ++i) {
+    const char fold = is_letter(marker.text[i]) ? 0x20 : 0;
+    if ((p[i] | fold) != (marker.text[i] | fold))
+      return false;
+  }
+  return marker.followed.empty() || marker.followed.find(p[n]) != npos;
+}
+
+// Sets marker m's field if it stands at `at` first; true when that may
+// change what the scan wants.
+template <std::size_t m>
+bool mark_one(Line &line, std::string_view text, std::size_t at, bool &seen) {
+  constexpr Marker marker = markers[m];
+  if (seen || !matches<m>(text.data() + at, text.size() - at))
+    return false;
+  seen = true;
+  if (line.*marker.field != npos)
+    return false;
+  line.*marker.field = at;
+  return steers(marker.field);
+}
+
+template <std::size_t... m>
+bool mark_each(Line &line, std::string_view text, std::size_t at,
+               std::index_sequence<m...>) {
+  bool seen = false, first = false;
+  ((first |= mark_one<m>(line, text, at, seen)), ...);
+  return first;
+}
+
+// Which marker, if any, starts at `at`, where a '<' stands; true when it
+// may change what the scan wants.
+bool mark(Line &line, std::string_view text, std::size_t at) {
+  return mark_each(line, text, at, each_marker);
+}
+
+// Step i takes its byte at `at` if it still waits for one there; true when
+// that may change what the scan wants.
+template <std::size_t i> bool take_step(Line &line, std::size_t at) {
+  constexpr Step step = steps[i];
+  if (line.*step.field != npos)
+    return false;
+  if constexpr (step.after != nullptr)
+    if (!(line.*step.after < at)) // npos: not found yet
+      return false;
+  line.*step.field = at;
+  return steers(step.field);
+}
+
+// Byte c at `at`, to the steps that wait for a c.
+template <char c, std::size_t... i>
+bool delimit_each(Line &line, std::size_t at, std::index_sequence<i...>) {
+  bool changed = false;
+  ((changed |= steps[i].byte == c && take_step<i>(line, at)), ...);
+  return changed;
+}
+
+// The bytes of the steps; the scan stops at no other delimiter.
+constexpr bool steps_use_only(std::string_view bytes) {
   for (const Step &step : steps)
-    if (step.byte == c && ready(line, step) &&
-        (step.after == nullptr || line.*step.after < at)) {
-      line.*step.field = at;
-      found = true;
-    }
-  return found;
+    if (bytes.find(step.byte) == npos)
+      return false;
+  return true;
+}
+static_assert(steps_use_only("\"<>"), "delimit() knows every step's byte");
+
+// Byte c at `at`, to the steps that wait for it; true when what the scan
+// wants may have changed.
+bool delimit(Line &line, char c, std::size_t at) {
+  switch (c) {
+  case '"':
+    return delimit_each<'"'>(line, at, each_step);
+  case '>':
+    return delimit_each<'>'>(line, at, each_step);
+  default:
+    return delimit_each<'<'>(line, at, each_step);
+  }
+}
+
+// Bit 1: step i waits for a quote; bit 2: for a '>'. '<' is always wanted.
+template <std::size_t i> unsigned waits(const Line &line) {
+  constexpr Step step = steps[i];
+  constexpr unsigned bit = step.byte == '"' ? 1 : step.byte == '>' ? 2 : 0;
+  if constexpr (bit == 0) {
+    return 0;
+  } else {
+    const bool ready = step.after == nullptr || line.*step.after != npos;
+    return line.*step.field == npos && ready ? bit : 0;
+  }
+}
+
+template <std::size_t... i>
+unsigned waits_each(const Line &line, std::index_sequence<i...>) {
+  return (waits<i>(line) | ...);
 }
 
 // The bytes the scan still has to stop at: line ends, NULs and markers
@@ -96,11 +171,7 @@ const ByteSet &wanted(const LineScan &scan) {
       byte_set("\n\x1a\0<\">")};
   if (scan.nul != npos)
     return after_nul;
-  unsigned which = 0;
-  for (const Step &step : steps)
-    if (ready(scan.line, step))
-      which |= step.byte == '"' ? 1 : step.byte == '>' ? 2 : 0;
-  return sets[which];
+  return sets[waits_each(scan.line, each_step)];
 }
 
 // Ends the scan: the line is `size` bytes of `text`, up to the first NUL.
@@ -131,7 +202,8 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
         return Scanned::end;
       }
       if (c == '\0') {
-        keep_first(scan.nul, at);
+        if (scan.nul == npos)
+          scan.nul = at;
         continue;
       }
       if (scan.nul != npos)
