@@ -166,7 +166,7 @@ var B2M_CONVERT = (function () {
       document.body.classList.remove('dropping');
       if (event.dataTransfer.files.length) convert(event.dataTransfer.files[0]);
     });
-    return { convert: convert };
+    return true;
   }
 
   return { start: start };

@@ -1,9 +1,9 @@
 // The viewer. menu.js fills the arrays declared here; the page reads them
 // once into a checked model and draws the tree as flat rows, only those
 // near the screen, so that the size and depth of a menu cost nothing.
-/* exported ref, nam, par, MAX, B2M_VIEW */
+/* exported ref, nam, par, MAX */
 var ref = [], nam = [], par = [], MAX;
-var B2M_VIEW = (function () {
+(function () {
   'use strict';
 
   // A menu script that is missing, does not parse, or throws. Errors of
@@ -1081,7 +1081,6 @@ var B2M_VIEW = (function () {
   // What the converter uses.
   var api = {
     say: say,
-    entries: function () { return model ? model.n - 1 : 0; },
     show: function (bytes, emptyHint) {
       return runMenu(bytes).then(function (failed) {
         scrollTo(0, 0);
@@ -1090,11 +1089,9 @@ var B2M_VIEW = (function () {
       });
     },
     keep: keep,
-    menuBeside: function () { return beside; },
   };
 
   if (document.readyState === 'loading')
     document.addEventListener('DOMContentLoaded', start);
   else start();
-  return api;
 })();
