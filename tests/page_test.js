@@ -335,6 +335,21 @@ async function edges(browser, problems) {
       document.querySelectorAll('[role="treeitem"]').length);
     if (rows !== 2) problems.push(`${junk.slice(0, 20)}: ${rows} rows`);
   }
+  // A kept menu that is junk is dropped, and the page says what is missing.
+  await tab.goto(site('', null));
+  await tab.evaluate(() => new Promise((done) => {
+    const open = indexedDB.open('bookmarks2menu', 1);
+    open.onupgradeneeded = () => open.result.createObjectStore('menus');
+    open.onsuccess = () => {
+      const t = open.result.transaction('menus', 'readwrite');
+      t.objectStore('menus').put({ bytes: 'ref[1] = 1', name: 7 }, 'last');
+      t.oncomplete = () => { open.result.close(); done(); };
+    };
+  }));
+  await tab.reload();
+  await tab.waitForTimeout(300);
+  if (!/No menu\.js/.test(await tab.textContent('#status')))
+    problems.push('kept junk: ' + await tab.textContent('#status'));
   const chain = [];
   for (let i = 1; i <= 20000; i++)
     chain.push(`ref[${i}] = '.'; nam[${i}] = 'Level ${i}'; par[${i}] = ${i - 1};`);

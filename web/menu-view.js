@@ -955,8 +955,14 @@ var ref = [], nam = [], par = [], MAX;
       };
       request.onerror = function () { fail(request.error); };
       request.onsuccess = function () {
-        var db = request.result, t = db.transaction('menus', mode);
-        var result = work(t.objectStore('menus'));
+        var db = request.result, t, result;
+        try {
+          t = db.transaction('menus', mode);
+          result = work(t.objectStore('menus'));
+        } catch (e) { // a database of another shape: none to use
+          db.close();
+          return fail(e);
+        }
         t.oncomplete = function () {
           db.close();
           done(result && result.result);
