@@ -187,11 +187,10 @@ var ref = [], nam = [], par = [], MAX;
     return a;
   }
 
-  // The rows shown: every entry whose folders above are all open, in
-  // order. No recursion, so depth costs nothing.
-  function flatten() {
-    rowOf.fill(-1);
-    var r = 0, folders = [0], next = [0];
+  // Each entry in tree order, going into the folders `into` takes. No
+  // recursion, so depth costs nothing.
+  function walk(into, visit) {
+    var folders = [0], next = [0];
     while (folders.length) {
       var top = folders.length - 1, list = model.kids[folders[top]];
       if (next[top] === list.length) {
@@ -200,13 +199,22 @@ var ref = [], nam = [], par = [], MAX;
         continue;
       }
       var k = list[next[top]++];
-      rows[r] = k;
-      rowOf[k] = r++;
-      if (open[k] && model.kids[k].length) {
+      visit(k);
+      if (model.folder[k] && model.kids[k].length && into(k)) {
         folders.push(k);
         next.push(0);
       }
     }
+  }
+
+  // The rows shown: every entry whose folders above are all open.
+  function flatten() {
+    rowOf.fill(-1);
+    var r = 0;
+    walk(function (k) { return open[k]; }, function (k) {
+      rows[r] = k;
+      rowOf[k] = r++;
+    });
     rowCount = r;
     if (current && rowOf[current] < 0) {
       var hadFocus = tree.contains(document.activeElement), up = current;
@@ -820,15 +828,8 @@ var ref = [], nam = [], par = [], MAX;
     var box = $('print');
     if (!model || box.firstChild) return;
     var out = document.createDocumentFragment();
-    var folders = [0], next = [0];
-    while (folders.length) {
-      var top = folders.length - 1, list = model.kids[folders[top]];
-      if (next[top] === list.length) {
-        folders.pop();
-        next.pop();
-        continue;
-      }
-      var k = list[next[top]++], line = document.createElement('div');
+    walk(function () { return true; }, function (k) {
+      var line = document.createElement('div');
       line.className = model.folder[k] ? 'folder' : 'link';
       line.dataset.entry = String(model.number[k]);
       line.style.setProperty('--indent',
@@ -841,11 +842,7 @@ var ref = [], nam = [], par = [], MAX;
         line.append(' ', where);
       }
       out.appendChild(line);
-      if (model.folder[k]) {
-        folders.push(k);
-        next.push(0);
-      }
-    }
+    });
     box.appendChild(out);
   }
 
