@@ -161,7 +161,11 @@ var ref = [], nam = [], par = [], MAX;
       .replace(spelledOut, function (c) { return spelled[c]; });
   }
 
-  function number(n) { return n.toLocaleString('en-US'); }
+  // 12,345: the page's own words are English. Not toLocaleString, whose
+  // first call costs the page a frame or two while it loads.
+  function number(n) {
+    return String(n).replace(/\B(?=(\d{3})+$)/g, ',');
+  }
 
   // ---- State -----------------------------------------------------------
 
