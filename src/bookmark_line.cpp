@@ -72,26 +72,28 @@ template <std::size_t m> bool matches(const char *p, std::size_t left) {
   return marker.followed.empty() || marker.followed.find(p[n]) != npos;
 }
 
-// Sets marker m's field if it stands at `at` first; true when that may
-// change what the scan wants.
+// Whether marker m stands at `at`. If so and it is the first of its
+// kind, its field is set, and `steer` says whether that may change what
+// the scan wants.
 template <std::size_t m>
-bool mark_one(Line &line, std::string_view text, std::size_t at, bool &seen) {
+bool mark_one(Line &line, std::string_view text, std::size_t at, bool &steer) {
   constexpr Marker marker = markers[m];
-  if (seen || !matches<m>(text.data() + at, text.size() - at))
+  if (!matches<m>(text.data() + at, text.size() - at))
     return false;
-  seen = true;
-  if (line.*marker.field != npos)
-    return false;
-  line.*marker.field = at;
-  return steers(marker.field);
+  if (line.*marker.field == npos) {
+    line.*marker.field = at;
+    steer = steers(marker.field);
+  }
+  return true;
 }
 
+// The markers are tried in turn until one stands there.
 template <std::size_t... m>
 bool mark_each(Line &line, std::string_view text, std::size_t at,
                std::index_sequence<m...>) {
-  bool seen = false, first = false;
-  ((first |= mark_one<m>(line, text, at, seen)), ...);
-  return first;
+  bool steer = false;
+  (mark_one<m>(line, text, at, steer) || ...);
+  return steer;
 }
 
 // Which marker, if any, starts at `at`, where a '<' stands; true when it

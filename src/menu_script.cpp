@@ -68,7 +68,6 @@ char *put_number(char *p, std::int64_t n) {
 // menu.js in: a backslash or apostrophe after a two-byte lead byte would
 // be swallowed into that character in Shift_JIS, GBK or Big5, but "x" and
 // hex digits cannot end the string.
-static_assert(value_slack >= copy_slack, "copy_until stores past its end");
 
 constexpr ByteSet escaped = byte_set("\\'\r");
 

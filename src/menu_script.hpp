@@ -3,6 +3,8 @@
 #ifndef BOOKMARKS2MENU_MENU_SCRIPT_HPP
 #define BOOKMARKS2MENU_MENU_SCRIPT_HPP
 
+#include "byte_search.hpp"
+
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -63,7 +65,7 @@ constexpr std::size_t head_room(std::size_t indent) {
   return indent + 3 + store_size; // tabs, "ref", "[N] = "
 }
 // What copy_until may store past its end.
-constexpr std::size_t value_slack = 32;
+constexpr std::size_t value_slack = copy_slack;
 constexpr std::size_t value_room(std::size_t size) {
   return escape_size * size + value_slack;
 }

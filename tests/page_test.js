@@ -13,7 +13,7 @@ const http = require('http');
 const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const { bytes, evaluate } = require('./menu_tools');
+const { evaluate } = require('./menu_tools');
 
 const [converter, page, outdir, ...files] = process.argv.slice(2);
 let playwright, axe;
