@@ -2,32 +2,28 @@
 
 #include "byte_search.hpp"
 
-#include <iterator>
-#include <utility>
+#include <algorithm>
 
 namespace b2m {
 
 namespace {
 
-// The cut rules, in the order the scan meets what they find: each field is
-// the first of its byte after the field named before it (after nothing:
-// from the start of the line).
-struct Step {
-  std::size_t Line::*field;
-  char byte;
-  std::size_t Line::*after;
-};
-constexpr Step steps[] = {
-    {&Line::quote, '"', nullptr},                         // the address
-    {&Line::quote_end, '"', &Line::quote},                // its end
-    {&Line::link_tag_end, '>', &Line::quote_end},         // the link's title
-    {&Line::link_text_end, '<', &Line::link_tag_end},     // its end
-    {&Line::folder_tag_end, '>', &Line::folder},          // the folder's title
-    {&Line::folder_text_end, '<', &Line::folder_tag_end}, // its end
-};
+constexpr bool is_letter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
-// The markers, each found at a '<' and matched in any ASCII case; a
-// heading's "<H3" must end there, before a space, a tab or its '>'.
+// Whether `upper` stands at p, in any ASCII case.
+bool folded_at(const char *p, std::string_view upper) {
+  for (std::size_t i = 0; i < upper.size(); ++i) {
+    const char fold = is_letter(upper[i]) ? 0x20 : 0;
+    if ((p[i] | fold) != (upper[i] | fold))
+      return false;
+  }
+  return true;
+}
+
+// The markers, each found at a '<'; a heading's "<H3" must end there,
+// before a space, a tab or its '>'.
 struct Marker {
   std::string_view text;     // upper case
   std::string_view followed; // one of these comes next, unless empty
@@ -38,134 +34,85 @@ constexpr Marker markers[] = {{"<DT>", "", &Line::entry},
                               {"</DL>", "", &Line::close}};
 constexpr std::size_t marker_size = 5; // "</DL>", the longest; "<H3" + 1
 
-// The tables are walked at compile time: each step and each marker becomes
-// code of its own, with its fields and bytes as constants.
-constexpr auto each_step = std::make_index_sequence<std::size(steps)>();
-constexpr auto each_marker = std::make_index_sequence<std::size(markers)>();
-
-// Whether finding `field` can change which bytes the scan wants: it is a
-// step that waits for a quote or a '>', or what such a step comes after.
-constexpr bool steers(std::size_t Line::*field) {
-  for (const Step &step : steps)
-    if (step.byte != '<' && (step.field == field || step.after == field))
-      return true;
-  return false;
-}
-
-constexpr bool is_letter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-// Whether marker m stands at p, where a '<' is, with `left` bytes from p
-// on.
-template <std::size_t m> bool matches(const char *p, std::size_t left) {
-  constexpr Marker marker = markers[m];
-  constexpr std::size_t n = marker.text.size();
-  static_assert(marker.text[0] == '<', "the scan stops at a '<'");
-  if (left < n + !marker.followed.empty())
-    return false;
-  for (std::size_t i = 1; i < n; ++i) {
-    const char fold = is_letter(marker.text[i]) ? 0x20 : 0;
-    if ((p[i] | fold) != (marker.text[i] | fold))
-      return false;
-  }
-  return marker.followed.empty() || marker.followed.find(p[n]) != npos;
-}
-
-// Whether marker m stands at `at`. If so and it is the first of its
-// kind, its field is set, and `steer` says whether that may change what
-// the scan wants.
-template <std::size_t m>
-bool mark_one(Line &line, std::string_view text, std::size_t at, bool &steer) {
-  constexpr Marker marker = markers[m];
-  if (!matches<m>(text.data() + at, text.size() - at))
-    return false;
-  if (line.*marker.field == npos) {
-    line.*marker.field = at;
-    steer = steers(marker.field);
-  }
-  return true;
-}
-
-// The markers are tried in turn until one stands there.
-template <std::size_t... m>
-bool mark_each(Line &line, std::string_view text, std::size_t at,
-               std::index_sequence<m...>) {
-  bool steer = false;
-  (mark_one<m>(line, text, at, steer) || ...);
-  return steer;
-}
-
-// Which marker, if any, starts at `at`, where a '<' stands; true when it
-// may change what the scan wants.
-bool mark(Line &line, std::string_view text, std::size_t at) {
-  return mark_each(line, text, at, each_marker);
-}
-
-// Step i takes its byte at `at` if it still waits for one there; true when
-// that may change what the scan wants.
-template <std::size_t i> bool take_step(Line &line, std::size_t at) {
-  constexpr Step step = steps[i];
-  if (line.*step.field != npos)
-    return false;
-  if constexpr (step.after != nullptr)
-    if (!(line.*step.after < at)) // npos: not found yet
-      return false;
-  line.*step.field = at;
-  return steers(step.field);
-}
-
-// Byte c at `at`, to the steps that wait for a c.
-template <char c, std::size_t... i>
-bool delimit_each(Line &line, std::size_t at, std::index_sequence<i...>) {
-  bool changed = false;
-  ((changed |= steps[i].byte == c && take_step<i>(line, at)), ...);
-  return changed;
-}
-
-// The bytes of the steps; the scan stops at no other delimiter.
-constexpr bool steps_use_only(std::string_view bytes) {
-  for (const Step &step : steps)
-    if (bytes.find(step.byte) == npos)
-      return false;
-  return true;
-}
-static_assert(steps_use_only("\"<>"), "delimit() knows every step's byte");
-
-// Byte c at `at`, to the steps that wait for it; true when what the scan
-// wants may have changed.
-bool delimit(Line &line, char c, std::size_t at) {
-  switch (c) {
-  case '"':
-    return delimit_each<'"'>(line, at, each_step);
-  case '>':
-    return delimit_each<'>'>(line, at, each_step);
-  default:
-    return delimit_each<'<'>(line, at, each_step);
+// Which marker, if any, stands at p, with `left` bytes from p on; the
+// first of its kind is kept.
+void mark(Line &line, const char *p, std::size_t left, std::size_t at) {
+  for (const Marker &m : markers) {
+    const std::size_t n = m.text.size();
+    if (left < n + !m.followed.empty() || !folded_at(p, m.text))
+      continue;
+    if (!m.followed.empty() && m.followed.find(p[n]) == npos)
+      continue;
+    if (line.*m.field == npos)
+      line.*m.field = at;
+    return;
   }
 }
 
-// Bit 1: step i waits for a quote; bit 2: for a '>'. '<' is always wanted.
-template <std::size_t i> unsigned waits(const Line &line) {
-  constexpr Step step = steps[i];
-  constexpr unsigned bit = step.byte == '"' ? 1 : step.byte == '>' ? 2 : 0;
-  if constexpr (bit == 0) {
-    return 0;
-  } else {
-    const bool ready = step.after == nullptr || line.*step.after != npos;
-    return line.*step.field == npos && ready ? bit : 0;
+// Whether " HREF=" (or a tab before it) stands right before `at`.
+bool after_href(std::string_view text, std::size_t at) {
+  return at >= 6 && (text[at - 6] == ' ' || text[at - 6] == '\t') &&
+         folded_at(text.data() + at - 5, "HREF=");
+}
+
+// Quotes pair up from the start of the line. An HREF value, once one
+// opens, is the address; before it, the first value stands in for it.
+void on_quote(LineScan &scan, std::string_view text, std::size_t at) {
+  Line &line = scan.line;
+  scan.quoted = !scan.quoted;
+  if (!scan.quoted) {
+    if (line.address != npos && line.address_end == npos)
+      line.address_end = at;
+  } else if (!line.href && after_href(text, at)) {
+    line.href = true;
+    line.address = at;
+    line.address_end = line.link_tag_end = line.link_text_end = npos;
+  } else if (line.address == npos) {
+    line.address = at;
   }
 }
 
-template <std::size_t... i>
-unsigned waits_each(const Line &line, std::index_sequence<i...>) {
-  return (waits<i>(line) | ...);
+// A '>' outside quotes ends the tag of the address or of the heading; one
+// after "--" ends a comment.
+void on_tag_close(LineScan &scan, std::string_view text, std::size_t at) {
+  if (scan.comment != npos && at >= scan.comment + 6 && text[at - 1] == '-' &&
+      text[at - 2] == '-')
+    scan.comment = npos;
+  if (scan.quoted)
+    return;
+  Line &line = scan.line;
+  if (line.address_end != npos && line.link_tag_end == npos)
+    line.link_tag_end = at;
+  if (line.folder != npos && line.folder_tag_end == npos)
+    line.folder_tag_end = at;
 }
 
-// The bytes the scan still has to stop at: line ends, NULs and markers
-// always, and the delimiters of the steps that wait for one. One no step
-// needs any more is left out, so that the attributes after a link's
-// address, and its icon data, pass in whole windows.
+// A '<' that can open a tag, before a letter, '/', '!' or '?', ends a
+// title and may be a marker; "a < b" and "<3" are text. The `left` bytes
+// from `at` on are enough for any marker, or all there is.
+void on_tag_open(LineScan &scan, std::string_view text, std::size_t at) {
+  const char *p = text.data() + at;
+  const std::size_t left = text.size() - at;
+  if (left < 2 || !(is_letter(p[1]) || p[1] == '/' || p[1] == '!' ||
+                    p[1] == '?'))
+    return;
+  Line &line = scan.line;
+  if (scan.comment == npos) {
+    if (left >= 4 && folded_at(p, "<!--"))
+      scan.comment = at;
+    else
+      mark(line, p, left, at);
+  }
+  if (line.link_tag_end != npos && line.link_text_end == npos)
+    line.link_text_end = at;
+  if (line.folder_tag_end != npos && line.folder_text_end == npos)
+    line.folder_text_end = at;
+}
+
+// The bytes the scan still has to stop at: line ends, NULs and '<'
+// always; quotes while their pairing matters, '>' while a tag or a
+// comment waits for its end. The attributes after a link's address, and
+// its icon data, pass in whole windows.
 const ByteSet &wanted(const LineScan &scan) {
   static constexpr ByteSet after_nul = byte_set("\n\x1a");
   static constexpr ByteSet sets[4] = {
@@ -173,18 +120,24 @@ const ByteSet &wanted(const LineScan &scan) {
       byte_set("\n\x1a\0<\">")};
   if (scan.nul != npos)
     return after_nul;
-  return sets[waits_each(scan.line, each_step)];
+  const Line &line = scan.line;
+  const bool tag_open =
+      (line.address_end != npos && line.link_tag_end == npos) ||
+      (line.folder != npos && line.folder_tag_end == npos);
+  const bool quotes = tag_open || (!line.href && line.folder == npos) ||
+                      (line.address != npos && line.address_end == npos);
+  const bool tag_close = tag_open || scan.comment != npos;
+  return sets[quotes | tag_close << 1];
 }
 
 // Ends the scan: the line is `size` bytes of `text`, up to the first NUL.
-void take(LineScan &scan, std::string_view text, std::size_t size) {
+void end_line(LineScan &scan, std::string_view text, std::size_t size) {
   scan.line.text = text.substr(0, size < scan.nul ? size : scan.nul);
 }
 
 } // namespace
 
 Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
-  Line &line = scan.line;
   const char *begin = text.data(), *end = begin + text.size();
   const char *window = begin + scan.scanned;
   std::uint32_t mask;
@@ -195,32 +148,31 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
       const std::size_t at = window - begin + lowest_bit(mask);
       const char c = text[at];
       if (c == '\n') {
-        take(scan, text, at != 0 && text[at - 1] == '\r' ? at - 1 : at);
+        end_line(scan, text, at != 0 && text[at - 1] == '\r' ? at - 1 : at);
         text.remove_prefix(at + 1);
         return Scanned::line;
       }
       if (c == '\x1a') {
-        take(scan, text, at);
+        end_line(scan, text, at);
         return Scanned::end;
       }
       if (c == '\0') {
         if (scan.nul == npos)
           scan.nul = at;
+      } else if (scan.nul != npos) {
         continue;
-      }
-      if (scan.nul != npos)
-        continue;
-      bool found = false;
-      if (c == '<') {
+      } else if (c == '"') {
+        on_quote(scan, text, at);
+      } else if (c == '>') {
+        on_tag_close(scan, text, at);
+      } else {
         // A marker cut by the end of the block is looked at again whole.
         if (text.size() - at < marker_size && !last) {
           scan.scanned = at;
           return Scanned::partial;
         }
-        found = mark(line, text, at);
+        on_tag_open(scan, text, at);
       }
-      if (!(delimit(line, c, at) || found))
-        continue;
       const ByteSet *now = &wanted(scan);
       if (now != set) { // the rest of the window is looked at anew
         set = now;
@@ -233,7 +185,7 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
   scan.scanned = text.size();
   if (!last)
     return Scanned::partial;
-  take(scan, text, text.size());
+  end_line(scan, text, text.size());
   return Scanned::end;
 }
 
@@ -243,40 +195,36 @@ Line read_line(std::string_view text) {
   return scan.line;
 }
 
-bool closes_list(const Line &line, std::string_view seen) {
-  return line.close != npos && line.close + marker_size <= seen.size();
-}
-
 namespace {
 
-// The content of an element: after the end of its start tag, up to the
-// next '<', where the cut leaves `seen`. Nothing when either is missing.
-std::string_view element_text(std::string_view &seen, std::size_t tag_end,
-                              std::size_t text_end) {
-  if (text_end == npos)
+// The bytes between two delimiters; nothing when the second is missing.
+std::string_view between(const Line &line, std::size_t open,
+                         std::size_t close) {
+  if (close == npos)
     return {};
-  const std::string_view text =
-      seen.substr(tag_end + 1, text_end - tag_end - 1);
-  seen = seen.substr(0, text_end);
-  return text;
+  return line.text.substr(open + 1, close - open - 1);
 }
 
 } // namespace
 
-std::string_view cut_folder_title(const Line &line, std::string_view &seen) {
-  return element_text(seen, line.folder_tag_end, line.folder_text_end);
+std::string_view cut_folder_title(const Line &line) {
+  return between(line, line.folder_tag_end, line.folder_text_end);
 }
 
-std::string_view cut_link_address(const Line &line, std::string_view &seen) {
-  if (line.quote_end == npos)
-    return {};
-  seen = seen.substr(0, line.quote_end);
-  return line.text.substr(line.quote + 1, line.quote_end - line.quote - 1);
+std::string_view cut_link_address(const Line &line) {
+  return between(line, line.address, line.address_end);
 }
 
 std::string_view cut_link_title(const Line &line) {
-  std::string_view seen = line.text;
-  return element_text(seen, line.link_tag_end, line.link_text_end);
+  return between(line, line.link_tag_end, line.link_text_end);
+}
+
+bool closes_list(const Line &line) {
+  std::size_t seen = line.text.size();
+  if (line.entry != npos)
+    seen = std::min(seen, line.folder != npos ? line.folder_text_end
+                                              : line.address_end);
+  return line.close != npos && line.close + marker_size <= seen;
 }
 
 } // namespace b2m

@@ -15,16 +15,20 @@ constexpr std::size_t npos = std::string_view::npos;
 // cuts stand in its text, all found by one scan.
 struct Line {
   std::string_view text; // without its line end; a NUL ends it early
-  // Markers match in any case; a heading is "<H3" before a space, a tab
+  // The first of each marker outside comments, searched over the whole
+  // line and matched in any case; a heading is "<H3" before a space, a tab
   // or its '>'.
   std::size_t entry = npos;  // "<DT>"
-  std::size_t folder = npos; // "<H3", searched over the whole line
+  std::size_t folder = npos; // "<H3"
   std::size_t close = npos;  // "</DL>"
-  // A link: the first two double quotes, the first '>' after them and
-  // the first '<' after that.
-  std::size_t quote = npos, quote_end = npos;
+  // A link's address: the quoted value after " HREF=", else the first
+  // quoted value; quotes pair up from the start of the line.
+  std::size_t address = npos, address_end = npos; // its quotes
+  bool href = false; // the address is an HREF value
+  // The end of the tag, the first '>' after the address outside quotes;
+  // the end of the title, the first '<' after that which opens a tag.
   std::size_t link_tag_end = npos, link_text_end = npos;
-  // A folder: the first '>' after the heading's "<H3", then the next '<'.
+  // A folder: the same after its "<H3".
   std::size_t folder_tag_end = npos, folder_text_end = npos;
 };
 
@@ -34,6 +38,8 @@ struct LineScan {
   Line line;
   std::size_t scanned = 0;
   std::size_t nul = npos;
+  bool quoted = false;          // an odd number of quotes so far
+  std::size_t comment = npos;   // the "<!--" of a comment still open
 };
 
 enum class Scanned {
@@ -44,24 +50,24 @@ enum class Scanned {
 
 // Scans the line at the front of `text` in one pass, for its line feed,
 // a NUL, a 0x1A (which ends the file the way the platform the format
-// comes from reads text), the markers and the delimiters. A CR right before the
-// line feed is not part of the line. `last`: no more text will come.
+// comes from reads text), the markers and the delimiters. A CR right before
+// the line feed is not part of the line. `last`: no more text will come.
 Scanned scan_line(std::string_view &text, LineScan &scan, bool last);
 
 // A whole line on its own, scanned.
 Line read_line(std::string_view text);
 
-// Whether the line, as far as the cuts have left it, closes a list.
-bool closes_list(const Line &line, std::string_view seen);
-
-// The cuts leave in `seen` only what the list-close test may still see:
-// the text before the first delimiter they cut. A field whose delimiters
-// are missing comes back empty and cuts nothing.
-std::string_view cut_folder_title(const Line &line, std::string_view &seen);
-std::string_view cut_link_address(const Line &line, std::string_view &seen);
-// The title as it stands; its apostrophes turn into grave accents only when
+// The fields of an entry line. One whose delimiters are missing comes back
+// empty. Apostrophes in a link's title turn into grave accents only when
 // it is written.
+std::string_view cut_folder_title(const Line &line);
+std::string_view cut_link_address(const Line &line);
 std::string_view cut_link_title(const Line &line);
+
+// Whether the line closes a list. On an entry line, a "</DL>" counts only
+// before the end of the first field cut: a folder's title, a link's
+// address.
+bool closes_list(const Line &line);
 
 } // namespace b2m
 

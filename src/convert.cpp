@@ -27,17 +27,16 @@ std::string_view add_lines(Conversion &c, std::string_view text, bool last) {
 } // namespace
 
 void add_line(MenuScript &menu, const Line &line) {
-  std::string_view seen = line.text; // shortened by the cuts
   if (line.entry != npos) {
     const std::int64_t entry = next_entry(menu);
     if (line.folder != npos) {
-      write_folder(menu, entry, cut_folder_title(line, seen));
+      write_folder(menu, entry, cut_folder_title(line));
     } else {
-      write_link_address(menu, entry, cut_link_address(line, seen));
+      write_link_address(menu, entry, cut_link_address(line));
       write_link_rest(menu, entry, cut_link_title(line));
     }
   }
-  if (closes_list(line, seen))
+  if (closes_list(line))
     close_level(menu);
 }
 

@@ -34,48 +34,62 @@ TEST(ScanLine, SplitsAtLineFeedsAndEndsAtTheEndMark) {
 }
 
 struct Cut {
-  const char *line, *address, *title, *seen;
+  const char *line, *address, *title;
+  bool closes;
 };
 
 TEST(CutFolderTitle, TakesTheHeadingText) {
   const Cut cases[] = {
       {R"(<DT><H3 ADD_DATE="1" FOLDED>It's &amp; x</H3></DL>)", "",
-       "It's &amp; x", R"(<DT><H3 ADD_DATE="1" FOLDED>It's &amp; x)"},
-      {"<DT><H3 ></H3>", "", "", "<DT><H3 >"},
-      {"x>y<DT><H3 >a</H3>", "", "a", "x>y<DT><H3 >a"},
+       "It's &amp; x", false},
+      {"<DT><H3 ></H3>", "", "", false},
+      {"x>y<DT><H3 >a</H3>", "", "a", false},
+      {R"(<DT><H3 X="a>b">T</H3>)", "", "T", false},
+      {"<DT><H3 >a < b <3</H3>", "", "a < b <3", false},
+      {"<DT><H3 >x<!--y--></H3>", "", "x", false},
+      {"</DL><DT><H3 >t</H3>", "", "t", true},
       // Missing delimiters: nothing is cut, so the list test sees it all.
-      {"<DT><H3 FOLDED>no end", "", "", "<DT><H3 FOLDED>no end"},
-      {"<DT><H3 FOLDED", "", "", "<DT><H3 FOLDED"},
+      {"<DT><H3 FOLDED>no end <3", "", "", false},
+      {"<DT><H3 FOLDED </DL>", "", "", true},
   };
   for (const Cut &c : cases) {
     const b2m::Line line = b2m::read_line(c.line);
-    std::string_view seen = line.text;
-    EXPECT_EQ(b2m::cut_folder_title(line, seen), c.title) << c.line;
-    EXPECT_EQ(seen, c.seen) << c.line;
+    EXPECT_EQ(b2m::cut_folder_title(line), c.title) << c.line;
+    EXPECT_EQ(b2m::closes_list(line), c.closes) << c.line;
   }
 }
 
-TEST(CutLink, TakesFirstQuotedValueAndAnchorText) {
+TEST(CutLink, TakesTheHrefValueAndAnchorText) {
   const Cut cases[] = {
       {R"(<DT><A HREF="a.html" ADD_DATE="1">Today's</A></DL>)", "a.html",
-       "Today's", R"(<DT><A HREF="a.html)"},
-      {R"(<DT><A HREF="it's\n" ICON="d>x">t</A>)", R"(it's\n)", "x\">t",
-       R"(<DT><A HREF="it's\n)"},
-      {R"(<DT><A HREF="a">1</A><DT><A HREF="b">2</A>)", "a", "1",
-       R"(<DT><A HREF="a)"},
-      {R"(<DT><A HREF="">t</A>)", "", "t", R"(<DT><A HREF=")"},
+       "Today's", false},
+      {R"(<DT><A HREF="it's\n" ICON="d>x">t</A>)", R"(it's\n)", "t", false},
+      {R"(<DT><A HREF="a">1</A><DT><A HREF="b">2</A>)", "a", "1", false},
+      {R"(<DT><A HREF="">t</A>)", "", "t", false},
+      {R"(<DT><A FEEDURL="f" HREF="h">t</A>)", "h", "t", false},
+      {R"(<dt><a icon="d>x" href="h">t</a>)", "h", "t", false},
+      {"<DT><A X=\"1\"\tHREF=\"h\">t</A>", "h", "t", false},
+      {R"(<DT><A Z="w" XHREF="y">t</A>)", "w", "t", false},
+      {R"(<DT><A X="1">t</A> <A HREF="h">u</A>)", "h", "u", false},
+      {R"(<DT><A X="1" </DL> HREF="h">t</A>)", "h", "t", true},
+      // Not an HREF attribute: the first quoted value, as before.
+      {R"(<DT><A X="a HREF="b">t</A>)", "a HREF=", "", false},
+      {R"(<DT><A HREF = "x" Y="q">t</A>)", "x", "t", false},
+      {R"(<DT><A HREF='x' X="q">t</A>)", "q", "t", false},
+      // Titles end only where a tag can open.
+      {R"(<DT><A HREF="h">a < b <3</A>)", "h", "a < b <3", false},
+      {R"(<DT><A HREF="h">t<!-- c --></A>)", "h", "t", false},
       // Missing delimiters.
-      {"<DT><H3>plain</H3>", "", "", "<DT><H3>plain</H3>"},
-      {R"(<DT><A HREF="a.html>t</A>)", "", "", R"(<DT><A HREF="a.html>t</A>)"},
-      {R"(<DT><A HREF="a" ADD)", "a", "", R"(<DT><A HREF="a)"},
-      {R"(<DT><A HREF="a">title)", "a", "", R"(<DT><A HREF="a)"},
+      {"<DT><H3>plain</H3>", "", "", false},
+      {R"(<DT><A HREF="a.html>t</A></DL>)", "", "", true},
+      {R"(<DT><A HREF="a" ADD)", "a", "", false},
+      {R"(<DT><A HREF="a">title <3)", "a", "", false},
   };
   for (const Cut &c : cases) {
     const b2m::Line line = b2m::read_line(c.line);
-    std::string_view seen = line.text;
-    EXPECT_EQ(b2m::cut_link_address(line, seen), c.address) << c.line;
+    EXPECT_EQ(b2m::cut_link_address(line), c.address) << c.line;
     EXPECT_EQ(b2m::cut_link_title(line), c.title) << c.line;
-    EXPECT_EQ(seen, c.seen) << c.line;
+    EXPECT_EQ(b2m::closes_list(line), c.closes) << c.line;
   }
 }
 
@@ -96,12 +110,19 @@ TEST(Markers, MatchInAnyCaseAndEndAHeadingTag) {
       {"<DL><p>", false, false, false},
       {R"(<A HREF="x">y</A><DT><H3 >z</H3>)", true, true, false},
       {"</DL</DL>", false, false, true},
+      // Nothing counts inside a comment, which ends at "-->" or the line.
+      {R"(<!--<DT><A HREF="x">y</A>-->)", false, false, false},
+      {"<!-- <DT><H3 >x</H3> -->", false, false, false},
+      {"<!--</DL>-->", false, false, false},
+      {"<!-- x --></DL>", false, false, true},
+      {"<!-- x </DL>", false, false, false},
+      {"<DT><!-- <H3 > --><A HREF=\"x\">y</A>", true, false, false},
   };
   for (const auto &c : cases) {
     const b2m::Line line = b2m::read_line(c.line);
     EXPECT_EQ(line.entry != b2m::npos, c.entry) << c.line;
     EXPECT_EQ(line.folder != b2m::npos, c.folder) << c.line;
-    EXPECT_EQ(b2m::closes_list(line, line.text), c.closes) << c.line;
+    EXPECT_EQ(b2m::closes_list(line), c.closes) << c.line;
   }
 }
 

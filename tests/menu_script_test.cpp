@@ -99,6 +99,8 @@ TEST(Convert, EverySplitIntoBlocksGivesTheSameBytes) {
   const std::string input = "<DL><p>\r\n" + folder + "\t</DL>\r\n" +
                             "<DT><A HREF=\"a'\\\">b\r'c</A></DL>\n" + link +
                             "<DT>\0<H3 >n</H3>\n" + folder + "</D" + link +
+                            "<DT><A F=\"f>\" HREF=\"h\">t <3<!--</A>\n" +
+                            "<!--<DT>--></DL>\n" + "<DT><H3 X=\">\">g</H3>\n" +
                             "</DL>\n" + link + "\x1a" + link;
   const std::string whole = b2m::convert(input);
   for (std::size_t split = 0; split <= input.size(); ++split) {
