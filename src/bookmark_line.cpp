@@ -22,31 +22,33 @@ bool folded_at(const char *p, std::string_view upper) {
   return true;
 }
 
-// The markers, each found at a '<'; a heading's "<H3" must end there,
-// before a space, a tab or its '>'.
-struct Marker {
-  std::string_view text;     // upper case
-  std::string_view followed; // one of these comes next, unless empty
-  std::size_t Line::*field;
-};
-constexpr Marker markers[] = {{"<DT>", "", &Line::entry},
-                              {"<H3", " \t>", &Line::folder},
-                              {"</DL>", "", &Line::close}};
+// The markers, each found at a '<' and matched in any ASCII case; a
+// heading's "<H3" must end there, before a space, a tab or its '>'. The
+// byte after the '<' tells which one it can be.
 constexpr std::size_t marker_size = 5; // "</DL>", the longest; "<H3" + 1
 
-// Which marker, if any, stands at p, with `left` bytes from p on; the
-// first of its kind is kept.
-void mark(Line &line, const char *p, std::size_t left, std::size_t at) {
-  for (const Marker &m : markers) {
-    const std::size_t n = m.text.size();
-    if (left < n + !m.followed.empty() || !folded_at(p, m.text))
-      continue;
-    if (!m.followed.empty() && m.followed.find(p[n]) == npos)
-      continue;
-    if (line.*m.field == npos)
-      line.*m.field = at;
-    return;
+// True when it finds the line's first heading, which waits for its '>'.
+bool mark(Line &line, const char *p, std::size_t left, std::size_t at) {
+  std::size_t Line::*field = nullptr;
+  switch (p[1] | 0x20) {
+  case 'd':
+    if (left >= 4 && folded_at(p, "<DT>"))
+      field = &Line::entry;
+    break;
+  case 'h':
+    if (left >= 4 && p[2] == '3' &&
+        (p[3] == ' ' || p[3] == '\t' || p[3] == '>'))
+      field = &Line::folder;
+    break;
+  case '/':
+    if (left >= 5 && folded_at(p, "</DL>"))
+      field = &Line::close;
+    break;
   }
+  if (field == nullptr || line.*field != npos)
+    return false;
+  line.*field = at;
+  return field == &Line::folder;
 }
 
 // Whether " HREF=" (or a tab before it) stands right before `at`.
@@ -57,56 +59,71 @@ bool after_href(std::string_view text, std::size_t at) {
 
 // Quotes pair up from the start of the line. An HREF value, once one
 // opens, is the address; before it, the first value stands in for it.
-void on_quote(LineScan &scan, std::string_view text, std::size_t at) {
+// The handlers of the scan's stops return whether what the scan wants may
+// have changed.
+bool on_quote(LineScan &scan, std::string_view text, std::size_t at) {
   Line &line = scan.line;
   scan.quoted = !scan.quoted;
   if (!scan.quoted) {
-    if (line.address != npos && line.address_end == npos)
-      line.address_end = at;
+    if (line.address == npos || line.address_end != npos)
+      return false;
+    line.address_end = at;
   } else if (!line.href && after_href(text, at)) {
     line.href = true;
     line.address = at;
     line.address_end = line.link_tag_end = line.link_text_end = npos;
   } else if (line.address == npos) {
     line.address = at;
+  } else {
+    return false;
   }
+  return true;
 }
 
 // A '>' outside quotes ends the tag of the address or of the heading; one
 // after "--" ends a comment.
-void on_tag_close(LineScan &scan, std::string_view text, std::size_t at) {
+bool on_tag_close(LineScan &scan, std::string_view text, std::size_t at) {
+  bool changed = false;
   if (scan.comment != npos && at >= scan.comment + 6 && text[at - 1] == '-' &&
-      text[at - 2] == '-')
+      text[at - 2] == '-') {
     scan.comment = npos;
+    changed = true;
+  }
   if (scan.quoted)
-    return;
+    return changed;
   Line &line = scan.line;
-  if (line.address_end != npos && line.link_tag_end == npos)
+  if (line.address_end != npos && line.link_tag_end == npos) {
     line.link_tag_end = at;
-  if (line.folder != npos && line.folder_tag_end == npos)
+    changed = true;
+  }
+  if (line.folder != npos && line.folder_tag_end == npos) {
     line.folder_tag_end = at;
+    changed = true;
+  }
+  return changed;
 }
 
 // A '<' that can open a tag, before a letter, '/', '!' or '?', ends a
 // title and may be a marker; "a < b" and "<3" are text. The `left` bytes
 // from `at` on are enough for any marker, or all there is.
-void on_tag_open(LineScan &scan, std::string_view text, std::size_t at) {
+bool on_tag_open(LineScan &scan, std::string_view text, std::size_t at) {
   const char *p = text.data() + at;
   const std::size_t left = text.size() - at;
-  if (left < 2 || !(is_letter(p[1]) || p[1] == '/' || p[1] == '!' ||
-                    p[1] == '?'))
-    return;
+  if (left < 2 ||
+      !(is_letter(p[1]) || p[1] == '/' || p[1] == '!' || p[1] == '?'))
+    return false;
   Line &line = scan.line;
-  if (scan.comment == npos) {
-    if (left >= 4 && folded_at(p, "<!--"))
-      scan.comment = at;
-    else
-      mark(line, p, left, at);
-  }
   if (line.link_tag_end != npos && line.link_text_end == npos)
     line.link_text_end = at;
   if (line.folder_tag_end != npos && line.folder_text_end == npos)
     line.folder_text_end = at;
+  if (scan.comment != npos)
+    return false;
+  if (p[1] == '!' && left >= 4 && p[2] == '-' && p[3] == '-') {
+    scan.comment = at;
+    return true;
+  }
+  return mark(line, p, left, at);
 }
 
 // The bytes the scan still has to stop at: line ends, NULs and '<'
@@ -156,23 +173,24 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
         end_line(scan, text, at);
         return Scanned::end;
       }
-      if (c == '\0') {
-        if (scan.nul == npos)
-          scan.nul = at;
-      } else if (scan.nul != npos) {
-        continue;
-      } else if (c == '"') {
-        on_quote(scan, text, at);
+      bool changed;
+      if (c == '"') {
+        changed = on_quote(scan, text, at);
       } else if (c == '>') {
-        on_tag_close(scan, text, at);
-      } else {
+        changed = on_tag_close(scan, text, at);
+      } else if (c == '<') {
         // A marker cut by the end of the block is looked at again whole.
         if (text.size() - at < marker_size && !last) {
           scan.scanned = at;
           return Scanned::partial;
         }
-        on_tag_open(scan, text, at);
+        changed = on_tag_open(scan, text, at);
+      } else { // the first NUL: the line's text ends there
+        scan.nul = at;
+        changed = true;
       }
+      if (!changed)
+        continue;
       const ByteSet *now = &wanted(scan);
       if (now != set) { // the rest of the window is looked at anew
         set = now;

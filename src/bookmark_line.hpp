@@ -38,8 +38,8 @@ struct LineScan {
   Line line;
   std::size_t scanned = 0;
   std::size_t nul = npos;
-  bool quoted = false;          // an odd number of quotes so far
-  std::size_t comment = npos;   // the "<!--" of a comment still open
+  bool quoted = false;        // an odd number of quotes so far
+  std::size_t comment = npos; // the "<!--" of a comment still open
 };
 
 enum class Scanned {
