@@ -47,8 +47,8 @@ function exportOf() {
 
 fs.writeFileSync(path.join(dir, 'in.html'), exportOf());
 execFileSync(path.resolve(converter), ['in.html'], { cwd: dir });
-for (const f of ['menu.html', 'menu.css', 'menu-view.js'])
-  fs.copyFileSync(path.join(__dirname, '../web', f), path.join(dir, f));
+// The page as built, next to the converter.
+fs.cpSync(path.join(path.dirname(converter), 'page'), dir, { recursive: true });
 fs.writeFileSync(path.join(dir, 'bare.html'), '<!DOCTYPE html><title>b' +
   '</title><script src="bare.js"></script><script src="menu.js"></script>');
 fs.writeFileSync(path.join(dir, 'bare.js'),

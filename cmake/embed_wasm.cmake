@@ -1,4 +1,4 @@
-# Writes OUT: the module WASM as a script that sets B2M_WASM to its bytes
+# Writes OUT: the module WASM as a script that sets B2M.wasm to its bytes
 # in base64, so that a page opened from a file has it without a fetch,
 # followed by the page's side of the converter, CONVERTER.
 execute_process(COMMAND ${BASE64} -w0 ${WASM} OUTPUT_VARIABLE encoded
@@ -8,4 +8,4 @@ if(NOT status EQUAL 0)
 endif()
 file(READ ${CONVERTER} converter)
 file(WRITE ${OUT} "// bookmarks2menu's converter, built for WebAssembly.\n"
-                  "var B2M_WASM = '${encoded}';\n" "${converter}")
+                  "B2M.wasm = '${encoded}';\n" "${converter}")

@@ -1,16 +1,23 @@
-# The page: web/menu.html, its style sheet and the viewer's script. Its
-# converter is the conversion library compiled by clang for WASI as a
-# reactor that imports nothing, embedded base64 with web/menu-convert.js in
-# one optional script beside menu.html, so that the page never fetches a
-# .wasm file.
+# The page: web/menu.html, its style sheet and its scripts, gathered in
+# the build's page/ folder, which tests, benchmarks and the install take
+# whole. Its converter is the conversion library compiled by clang for
+# WASI as a reactor that imports nothing, embedded base64 with
+# web/menu-convert.js in one optional script beside menu.html, so that the
+# page never fetches a .wasm file. That script is also committed as
+# web/bookmarks2menu-wasm.js, so that the page converts straight from the
+# source tree; CI checks that it is what the sources build.
 # Needs Debian's clang, lld, wasi-libc, libc++-14-dev-wasm32,
 # libc++abi-14-dev-wasm32 and libclang-rt-14-dev-wasm32; without them the
-# plain page is built and installed.
+# committed converter is taken as it is.
 set(B2M_WASM_SOURCES src/wasm_api.cpp ${B2M_LIBRARY_SOURCES})
 set(B2M_WASM_EXPORTS b2m_start b2m_block_size b2m_block b2m_add b2m_finish
     b2m_output b2m_output_size b2m_taken b2m_shortage b2m_end)
 set(web_dir ${PROJECT_BINARY_DIR}/web)
-set(B2M_VIEWER_NAMES menu.html menu.css menu-view.js)
+# The page's files, in web/; the one list of them.
+set(B2M_VIEWER_NAMES menu.html menu.css menu-arrays.js menu-references.js
+    menu-model.js menu-list.js menu-tree.js menu-search.js menu-kept.js
+    menu-page.js)
+set(page_dir ${PROJECT_BINARY_DIR}/page)
 set(B2M_VIEWER_FILES ${B2M_VIEWER_NAMES})
 list(TRANSFORM B2M_VIEWER_FILES PREPEND ${PROJECT_SOURCE_DIR}/web/)
 
@@ -56,14 +63,20 @@ if(B2M_WEB)
             -P ${PROJECT_SOURCE_DIR}/cmake/embed_wasm.cmake
     DEPENDS ${web_dir}/bookmarks2menu.wasm cmake/embed_wasm.cmake
             web/menu-convert.js VERBATIM)
-  add_custom_target(web ALL DEPENDS ${web_dir}/bookmarks2menu-wasm.js)
-  set(B2M_PAGE_FILES ${B2M_VIEWER_FILES} ${web_dir}/bookmarks2menu-wasm.js)
-  set(B2M_PAGE_NAMES ${B2M_VIEWER_NAMES} bookmarks2menu-wasm.js)
+  set(B2M_CONVERTER ${web_dir}/bookmarks2menu-wasm.js)
 else()
   message(STATUS "WebAssembly: no clang for wasm32-wasi with wasi-libc and "
           "libc++ (Debian: clang lld wasi-libc libc++-14-dev-wasm32 "
-          "libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32): the page is "
-          "built and installed without its converter")
-  set(B2M_PAGE_FILES ${B2M_VIEWER_FILES})
-  set(B2M_PAGE_NAMES ${B2M_VIEWER_NAMES})
+          "libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32): the page "
+          "takes the committed web/bookmarks2menu-wasm.js")
+  set(B2M_CONVERTER ${PROJECT_SOURCE_DIR}/web/bookmarks2menu-wasm.js)
 endif()
+set(B2M_PAGE_FILES ${B2M_VIEWER_FILES} ${B2M_CONVERTER})
+set(B2M_PAGE_NAMES ${B2M_VIEWER_NAMES} bookmarks2menu-wasm.js)
+add_custom_command(OUTPUT ${page_dir}/menu.html
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${page_dir}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${page_dir}
+  COMMAND ${CMAKE_COMMAND} -E copy ${B2M_PAGE_FILES} ${page_dir}
+  DEPENDS ${B2M_PAGE_FILES} cmake/web.cmake
+  COMMENT "Gathering the page in page/" VERBATIM)
+add_custom_target(web ALL DEPENDS ${page_dir}/menu.html)

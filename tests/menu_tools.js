@@ -4,6 +4,7 @@
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+const vm = require('vm');
 const { execFileSync } = require('child_process');
 
 // Bytes as one char each, so values compare byte for byte.
@@ -22,4 +23,14 @@ function convertIn(converter, input) {
   return dir;
 }
 
-module.exports = { bytes, evaluate, convertIn };
+// The page's model, run from the page's own scripts in DIR, as node has
+// no DOM: what the page uses to read a menu and its text.
+function pageModel(dir) {
+  const context = vm.createContext({ B2M: {} });
+  for (const f of ['menu-references.js', 'menu-model.js'])
+    vm.runInContext(fs.readFileSync(path.join(dir, f), 'utf8'), context,
+      { filename: f });
+  return context.B2M.model;
+}
+
+module.exports = { bytes, evaluate, convertIn, pageModel };

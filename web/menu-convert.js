@@ -1,10 +1,9 @@
 // Conversion in the page: the command line's converter, built for
-// WebAssembly (B2M_WASM, set above this in the same file), runs in a worker
+// WebAssembly (B2M.wasm, set above this in the same file), runs in a worker
 // on blocks of the file and hands back the bytes of menu.js, which the
 // viewer then runs as it runs a menu.js beside the page.
-/* global B2M_WASM */
-/* exported B2M_CONVERT */
-var B2M_CONVERT = (function () {
+/* global B2M */
+B2M.convert = (function () {
   'use strict';
 
   // The worker's code, made into a worker from this source: a page opened
@@ -59,7 +58,7 @@ var B2M_CONVERT = (function () {
     // nothing refused until someone asks for it.
     function compile() {
       if (!module) {
-        var wasm = Uint8Array.from(atob(B2M_WASM), function (c) {
+        var wasm = Uint8Array.from(atob(B2M.wasm), function (c) {
           return c.charCodeAt(0);
         });
         module = new WebAssembly.Module(wasm);

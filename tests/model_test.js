@@ -1,0 +1,110 @@
+// The page's model in node: menus of every shape, text decoded as HTML
+// decodes it, schemes, folding and numbers. Usage: node --test [PAGE_DIR]
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const path = require('path');
+const { pageModel } = require('./menu_tools');
+
+const model = pageModel(process.env.B2M_PAGE ||
+  path.join(__dirname, '../web'));
+
+// Shapes the converter never writes: each read, none hangs or throws.
+test('menus of every shape', () => {
+  const odd = { toString() { throw new Error('no'); } };
+  const cases = [
+    ['parents in a loop', ['', '.', '.', 'x'], [], [0, 2, 1, 3], 4,
+      { entries: 3, moved: 2, max: 'ok', labels: ['(untitled)',
+        '(untitled)', 'x'] }],
+    ['MAX = Infinity, ref = null', null, [, 'one', {}], [, 0], Infinity,
+      { entries: 2, moved: 1, max: 'wrong', labels: ['one',
+        '[object Object]'] }],
+    ['no MAX, values that throw', [, 'a&amp;b', odd], [, '', odd], [, 0, '1'],
+      undefined, { entries: 2, moved: 1, max: 'none', labels: ['a&b',
+        '(untitled)'] }],
+    ['sparse, read by keys', Object.assign([], { 1: 'a', 5000000: 'b' }),
+      [], Object.assign([], { 5000000: 1 }), 1e9,
+      { entries: 2, moved: 2, max: 'wrong', labels: ['a', 'b'] }],
+    ['a folder before its parent', [, '.', '.'], [, 'in', 'out'], [, 2, 0],
+      3, { entries: 2, moved: 1, max: 'ok', labels: ['in', 'out'] }],
+  ];
+  for (const [what, refs, names, parents, max, want] of cases) {
+    const m = model.read(refs, names, parents, max);
+    const got = { entries: m.n - 1, moved: m.moved, max: m.max,
+      labels: Array.from({ length: m.n - 1 }, (_, k) => m.label(k + 1)) };
+    assert.deepStrictEqual(got, want, what);
+    for (let k = 1; k < m.n; k++)
+      assert.ok(m.parent[k] < k && (!m.parent[k] || m.folder[m.parent[k]]),
+        `${what}: entry ${k} under a folder before it`);
+  }
+});
+
+test('kinds and depth', () => {
+  const m = model.read([, '.', 'https://a.example/', ' JaVa\tScript:x',
+    'data:,x', '.'], [], [, 0, 1, 1, 1, 1], 6);
+  assert.deepStrictEqual([1, 2, 3, 4, 5].map((k) => m.kind(k)),
+    ['folder', 'link', 'inert', 'inert', 'folder']);
+  assert.deepStrictEqual(Array.from(m.depth), [0, 1, 2, 2, 2, 2]);
+  assert.deepStrictEqual(Array.from(m.pos), [0, 1, 1, 2, 3, 4]);
+});
+
+// Titles are text, addresses attribute values: references without ';'
+// are read in an attribute only where no '=' or letter follows.
+test('text and addresses decoded as HTML decodes them', () => {
+  const cases = [
+    // input, as text, as an attribute
+    ['a&amp;b &lt;i&gt; &quot;', 'a&b <i> "', 'a&b <i> "'],
+    ['?x=1&lang=en&sect=7', '?x=1&lang=en\u00a7=7', '?x=1&lang=en&sect=7'],
+    ['&curren;cy &currency', '\u00a4cy \u00a4cy', '\u00a4cy &currency'],
+    ['&notit; &notin;', '\u00acit; \u2209', '&notit; \u2209'],
+    ['&amp &ampx &amp=', '& &x &=', '& &ampx &amp='],
+    ['&#x80;&#150;&#0;&#xD800;&#x110000;', '\u20ac\u2013\ufffd\ufffd\ufffd',
+      '\u20ac\u2013\ufffd\ufffd\ufffd'],
+    ['&#128512; &#x1F600', '\u{1F600} \u{1F600}', '\u{1F600} \u{1F600}'],
+    ['&#; &#x; & &unknown; a&', '&#; &#x; & &unknown; a&',
+      '&#; &#x; & &unknown; a&'],
+    ['&eacute &Eacute; &nbsp;', '\u00e9 \u00c9 \u00a0', '\u00e9 \u00c9 \u00a0'],
+    ['a\r\nb\rc', 'a\nb\nc', 'a\nb\nc'],
+  ];
+  for (const [input, text, attribute] of cases) {
+    assert.strictEqual(model.decodeText(input), text, input);
+    assert.strictEqual(model.decodeAttribute(input), attribute, input);
+  }
+});
+
+test('schemes as the URL parser reads them', () => {
+  for (const [address, scheme, live] of [
+    ['https://x.example/', 'https', true],
+    ['  JaVaScRiPt:alert(1)', 'javascript', false],
+    ['java\tscr\nipt:x', 'javascript', false],
+    ['\x00\x1f data:text/html,x', 'data', false],
+    ['vbscript:x', 'vbscript', false],
+    ['no scheme here', '', true],
+    ['1http:x', '', true],
+  ]) {
+    assert.strictEqual(model.scheme(address), scheme, address);
+    assert.strictEqual(model.isLive(address), live, address);
+  }
+});
+
+// Search folds as find-in-page does: each query finds the titles listed.
+test('folding for search', () => {
+  const titles = ['Caf\u00e9 Cr\u00e8me br\u00fbl\u00e9e',
+    '\u00c4rger \u00fcber Stra\u00dfe', 'na\u00efve r\u00e9sum\u00e9 tips',
+    '\u00c6sop', '\ufb01ne \u2460'];
+  for (const [query, want] of [
+    ['cafe creme', [0]], ['arger uber', [1]], ['STRASSE', [1]],
+    ['RESUME', [2]], ['cafe\u0301', [0]], ['aesop', [3]],
+    ['resume nothing', []], ['fine 1', [4]],
+  ]) {
+    const words = model.fold(query).split(/\s+/);
+    const found = titles.map((t, i) => [model.fold(t), i])
+      .filter(([t]) => words.every((w) => t.includes(w))).map(([, i]) => i);
+    assert.deepStrictEqual(found, want, query);
+  }
+});
+
+test('numbers grouped by thousands', () => {
+  assert.deepStrictEqual([0, 999, 1000, 1234567].map(model.grouped),
+    ['0', '999', '1,000', '1,234,567']);
+});

@@ -1,0 +1,31 @@
+// Before menu.js: the arrays it fills, the page's one namespace, and a
+// watch for a menu.js that is missing, does not parse, or throws.
+/* exported ref, nam, par, MAX, B2M */
+var ref = [], nam = [], par = [], MAX;
+var B2M = {};
+(function () {
+  'use strict';
+
+  // Errors of other scripts (the optional converter) do not count.
+  function noteLoadError(event) {
+    var target = event.target;
+    if (target instanceof HTMLScriptElement) {
+      if (/(^|\/)menu\.js$|^blob:/.test(target.getAttribute('src')))
+        B2M.loading.missing = true;
+      return;
+    }
+    if (!event.filename || /menu\.js$|^blob:/.test(event.filename))
+      B2M.loading.error = true;
+  }
+
+  // Watches from now until stopWatching().
+  B2M.watchLoading = function () {
+    B2M.loading = { missing: false, error: false };
+    addEventListener('error', noteLoadError, true);
+  };
+  B2M.stopWatching = function () {
+    removeEventListener('error', noteLoadError, true);
+    return B2M.loading.missing || B2M.loading.error;
+  };
+  B2M.watchLoading();
+})();

@@ -1,0 +1,224 @@
+// The model of a menu: the arrays of menu.js read once into a checked
+// tree, and the text rules of the page. No DOM here, so that node runs it
+// as the page does.
+/* global B2M */
+(function (B2M) {
+  'use strict';
+
+  function text(v) {
+    if (typeof v === 'string') return v;
+    if (v === undefined || v === null) return '';
+    try { return String(v); } catch { return ''; }
+  }
+  function listOf(x) {
+    return x !== null && typeof x === 'object' ? x : [];
+  }
+  function lengthOf(x) {
+    var n = x.length;
+    return typeof n === 'number' && n > 0 ? Math.min(n, 4294967295) : 0;
+  }
+  function numberOf(v) {
+    return typeof v === 'number' ? v : typeof v === 'string' ? Number(v) : NaN;
+  }
+
+  // Entry numbers in use. Below this length each number is looked at;
+  // beyond it the arrays are sparse by nature, so their keys are read.
+  var denseUpTo = 1 << 22;
+  function entryNumbers(lists, length) {
+    var entries = [0], i;
+    if (length <= denseUpTo) {
+      for (i = 1; i < length; i++)
+        if (i in lists[0] || i in lists[1] || i in lists[2]) entries.push(i);
+      return entries;
+    }
+    var seen = new Set();
+    lists.forEach(function (list) {
+      Object.keys(list).forEach(function (key) {
+        if (/^[1-9]\d*$/.test(key) && Number(key) < length)
+          seen.add(Number(key));
+      });
+    });
+    return entries.concat(Array.from(seen).sort(function (a, b) {
+      return a - b;
+    }));
+  }
+
+  // The slot of an entry number, or -1.
+  function slotFinder(entries, length) {
+    if (length <= denseUpTo) {
+      var table = new Int32Array(length + 1).fill(-1);
+      entries.forEach(function (e, k) { table[e] = k; });
+      return function (e) {
+        return Number.isInteger(e) && e >= 0 && e <= length ? table[e] : -1;
+      };
+    }
+    return function (e) {
+      var lo = 0, hi = entries.length - 1;
+      while (lo <= hi) {
+        var mid = (lo + hi) >> 1;
+        if (entries[mid] === e) return mid;
+        if (entries[mid] < e) lo = mid + 1; else hi = mid - 1;
+      }
+      return -1;
+    };
+  }
+
+  // Slot k of the model is the k-th entry in number order; slot 0 is the
+  // top level. An entry whose parent is not an earlier folder goes to the
+  // top level, which also breaks every loop.
+  function read(refs, names, parents, max) {
+    var lists = [listOf(refs), listOf(names), listOf(parents)];
+    var length = Math.max.apply(null, lists.map(lengthOf));
+    var entries = entryNumbers(lists, length), n = entries.length;
+    var m = {
+      n: n, entry: entries, ref: new Array(n), name: new Array(n),
+      folder: new Uint8Array(n), parent: new Int32Array(n),
+      depth: new Int32Array(n), pos: new Int32Array(n),
+      kids: new Array(n), folders: 0, moved: 0,
+      max: max === undefined ? 'none'
+        : Number.isInteger(max) && max === Math.max(length, 1) ? 'ok' : 'wrong',
+      slot: slotFinder(entries, length),
+    };
+    m.kids[0] = [];
+    for (var k = 1; k < n; k++) {
+      var i = entries[k];
+      m.ref[k] = text(lists[0][i]);
+      m.name[k] = text(lists[1][i]);
+      if (m.ref[k] === '.') { m.folder[k] = 1; m.kids[k] = []; m.folders++; }
+      var p = numberOf(lists[2][i]), s = 0;
+      if (p !== 0) {
+        s = m.slot(p);
+        if (!(s > 0 && s < k && m.folder[s])) { s = 0; m.moved++; }
+      }
+      m.parent[k] = s;
+      m.depth[k] = s ? m.depth[s] + 1 : 1;
+      m.pos[k] = m.kids[s].push(k);
+    }
+    describe(m);
+    return m;
+  }
+
+  // What each entry is and is called, decided once, when first asked.
+  function describe(m) {
+    var labels = new Array(m.n), addresses = new Array(m.n);
+    m.address = function (k) {
+      var a = addresses[k];
+      if (a === undefined) a = addresses[k] = decodeAttribute(m.ref[k]);
+      return a;
+    };
+    // The title as shown: a link without one shows its address.
+    m.label = function (k) {
+      var t = labels[k];
+      if (t === undefined) {
+        t = decodeText(m.name[k]);
+        if (t.trim() === '' && !m.folder[k]) t = m.address(k);
+        if (t.trim() === '') t = '(untitled)';
+        labels[k] = t;
+      }
+      return t;
+    };
+    // 'folder', 'link', or 'inert': a link that would run script in the
+    // page, shown and never followed.
+    m.kind = function (k) {
+      return m.folder[k] ? 'folder' : isLive(m.address(k)) ? 'link' : 'inert';
+    };
+  }
+
+  // ---- Text as HTML reads it -------------------------------------------
+
+  var named = new Map(), legacy = new Set(), longestLegacy = 0;
+  B2M.references.named.split(' ').forEach(function (pair) {
+    var at = pair.indexOf('=');
+    named.set(pair.slice(0, at), pair.slice(at + 1));
+  });
+  B2M.references.legacy.split(' ').forEach(function (name) {
+    legacy.add(name);
+    longestLegacy = Math.max(longestLegacy, name.length);
+  });
+  // Numeric references to these C1 controls mean windows-1252's letters.
+  var c1 = '\u20ac\x81\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030' +
+    '\u0160\u2039\u0152\x8d\u017d\x8f\x90\u2018\u2019\u201c\u201d\u2022' +
+    '\u2013\u2014\u02dc\u2122\u0161\u203a\u0153\x9d\u017e\u0178';
+
+  function numeric(digits, hex) {
+    var v = parseInt(digits.length > 8 ? digits.slice(-9) : digits,
+      hex ? 16 : 10);
+    if (/^0*$/.test(digits) || v > 0x10ffff || digits.replace(/^0+/, '')
+      .length > (hex ? 6 : 7) || (v >= 0xd800 && v <= 0xdfff)) return '\ufffd';
+    if (v >= 0x80 && v <= 0x9f) return c1[v - 0x80];
+    return String.fromCodePoint(v);
+  }
+
+  // One reference at the front of `rest` (after its '&'): what it stands
+  // for and how long it is, or null where the '&' is only an '&'. In an
+  // attribute, a legacy name before '=' or a letter or digit stays text.
+  function reference(rest, attribute) {
+    var m = /^#(?:([xX])([0-9a-fA-F]+)|(\d+));?/.exec(rest);
+    if (m) return { text: numeric(m[2] || m[3], !!m[1]), size: m[0].length };
+    var run = /^[A-Za-z0-9]+/.exec(rest);
+    if (!run) return null;
+    var name = run[0];
+    if (rest[name.length] === ';' && named.has(name))
+      return { text: named.get(name), size: name.length + 1 };
+    for (var size = Math.min(name.length, longestLegacy); size > 1; size--) {
+      if (!legacy.has(name.slice(0, size))) continue;
+      if (attribute && /^[=A-Za-z0-9]/.test(rest.slice(size))) return null;
+      return { text: named.get(name.slice(0, size)), size: size };
+    }
+    return null;
+  }
+
+  // Line breaks as HTML's input reads them, then every reference.
+  function decode(s, attribute) {
+    if (s.indexOf('\r') >= 0) s = s.replace(/\r\n?/g, '\n');
+    if (s.indexOf('&') < 0) return s;
+    var out = '', from = 0;
+    for (var at = s.indexOf('&'); at >= 0; at = s.indexOf('&', at + 1)) {
+      var r = reference(s.slice(at + 1, at + 40), attribute);
+      if (!r) continue;
+      out += s.slice(from, at) + r.text;
+      from = at + 1 + r.size;
+      at = from - 1;
+    }
+    return out + s.slice(from);
+  }
+  function decodeText(s) { return decode(s, false); }
+  function decodeAttribute(s) { return decode(s, true); }
+
+  // The scheme as the URL parser reads it: leading spaces and controls, and
+  // tabs and line breaks anywhere, do not count.
+  function scheme(address) {
+    // eslint-disable-next-line no-control-regex -- the controls are the point
+    var bare = address.replace(/[\t\n\r]/g, '').replace(/^[\x00-\x20]+/, '');
+    var match = /^([A-Za-z][A-Za-z0-9+.-]*):/.exec(bare);
+    return match ? match[1].toLowerCase() : '';
+  }
+
+  // Addresses that would run script in this page are shown, not followed.
+  function isLive(address) {
+    var s = scheme(address);
+    return s !== 'javascript' && s !== 'data' && s !== 'vbscript';
+  }
+
+  // What find-in-page ignores: case, accents, compatibility forms, and
+  // letters it reads as two.
+  var spelled = { '\u00df': 'ss', '\u00e6': 'ae', '\u0153': 'oe',
+    '\u00f8': 'o', '\u0111': 'd', '\u0142': 'l', '\u00fe': 'th',
+    '\u0131': 'i', '\u03c2': '\u03c3' };
+  var spelledOut = /[\u00df\u00e6\u0153\u00f8\u0111\u0142\u00fe\u0131\u03c2]/g;
+  function fold(s) {
+    return s.toLowerCase().normalize('NFKD').replace(/\p{M}+/gu, '')
+      .replace(spelledOut, function (c) { return spelled[c]; });
+  }
+
+  // 12,345: the page's own words are English. Not toLocaleString, whose
+  // first call costs the page a frame or two while it loads.
+  function grouped(n) {
+    return String(n).replace(/\B(?=(\d{3})+$)/g, ',');
+  }
+
+  B2M.model = {
+    read: read, decodeText: decodeText, decodeAttribute: decodeAttribute,
+    scheme: scheme, isLive: isLive, fold: fold, grouped: grouped,
+  };
+})(B2M);
