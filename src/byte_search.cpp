@@ -1,5 +1,6 @@
 #include "byte_search.hpp"
 
+#include <cstdlib>
 #include <cstring>
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
@@ -210,18 +211,35 @@ copy_avx2(char *out, const char *&from, const char *end, const ByteSet &s) {
 }
 #endif
 
-Kernel best() {
-  // Asked once: the answer cannot change while the program runs.
-  static const Kernel kernel = runs(Kernel::avx512) ? Kernel::avx512
-                               : runs(Kernel::avx2) ? Kernel::avx2
-                               : runs(Kernel::sse2) ? Kernel::sse2
-                                                    : Kernel::portable;
-  return kernel;
+constexpr struct {
+  const char *name;
+  Kernel kernel;
+} kernels[] = {{"avx512", Kernel::avx512},
+               {"avx2", Kernel::avx2},
+               {"sse2", Kernel::sse2},
+               {"portable", Kernel::portable}};
+
+Kernel choose_kernel() {
+  const char *forced = std::getenv("B2M_KERNEL");
+  for (const auto &k : kernels)
+    if (forced != nullptr && std::strcmp(forced, k.name) == 0 &&
+        supports(k.kernel))
+      return k.kernel;
+  for (const auto &k : kernels) // the fastest first
+    if (supports(k.kernel))
+      return k.kernel;
+  return Kernel::portable;
 }
 
 } // namespace
 
-bool runs(Kernel kernel) {
+Kernel chosen_kernel() {
+  // Asked once: the answer cannot change while the program runs.
+  static const Kernel kernel = choose_kernel();
+  return kernel;
+}
+
+bool supports(Kernel kernel) {
 #ifdef B2M_X86
   __builtin_cpu_init();
   if (kernel == Kernel::avx512)
@@ -262,12 +280,12 @@ char *copy_until_with(Kernel kernel, char *out, const char *&p, const char *end,
 
 const char *find_window(const char *p, const char *end, const ByteSet &set,
                         std::uint32_t &mask) {
-  return find_window_with(best(), p, end, set, mask);
+  return find_window_with(chosen_kernel(), p, end, set, mask);
 }
 
 char *copy_until(char *out, const char *&p, const char *end,
                  const ByteSet &set) {
-  return copy_until_with(best(), out, p, end, set);
+  return copy_until_with(chosen_kernel(), out, p, end, set);
 }
 
 } // namespace b2m

@@ -65,7 +65,13 @@ inline int lowest_bit(std::uint32_t mask) {
 enum class Kernel { portable, sse2, avx2, avx512 };
 
 // Whether this processor runs the kernel.
-bool runs(Kernel kernel);
+bool supports(Kernel kernel);
+
+// The kernel find_window and copy_until use, chosen once: the fastest this
+// processor runs, or the one the environment variable B2M_KERNEL names
+// (portable, sse2, avx2 or avx512) where the processor runs it, so that
+// tests can take the path the WebAssembly build ships.
+Kernel chosen_kernel();
 
 // The same with a kernel chosen by the caller, for tests.
 const char *find_window_with(Kernel kernel, const char *p, const char *end,

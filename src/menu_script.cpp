@@ -15,32 +15,6 @@ std::size_t indent_for(std::int64_t depth) {
   return std::min(static_cast<std::size_t>(depth), max_indent);
 }
 
-// Room for `n` more bytes at the end of the output; null once there is no
-// memory for them. With a drain, whole flush-size pieces go out first:
-// writes of whole pages cost the kernel least. The buffer grows only for a
-// record larger than what it has.
-char *room(Output &out, std::size_t n) {
-  Buffer &b = out.buffer;
-  if (out.out_of_memory)
-    return nullptr;
-  if (out.drain != nullptr && b.size >= flush_size) {
-    const std::size_t whole = b.size - b.size % flush_size;
-    out.drain(out.target, b.bytes.get(), whole);
-    b.size -= whole;
-    std::memmove(b.bytes.get(), b.bytes.get() + whole, b.size);
-  }
-  if (b.capacity - b.size < n &&
-      !resize(b, std::max(b.size + n, 2 * b.capacity))) {
-    out.out_of_memory = true;
-    return nullptr;
-  }
-  return b.bytes.get() + b.size;
-}
-
-void done(Output &out, const char *end) {
-  out.buffer.size = end - out.buffer.bytes.get();
-}
-
 char *put(char *p, std::string_view text) {
   // A field that could not be cut is a view of nothing, not even memory.
   if (!text.empty())
@@ -129,13 +103,13 @@ void write_text(MenuScript &menu, const char *array, std::int64_t entry,
   *p++ = '\'';
   p = put_quoted(p, text.substr(0, piece), apostrophe_as_grave);
   for (text.remove_prefix(piece); !text.empty(); text.remove_prefix(piece)) {
-    done(menu.out, p);
+    commit(menu.out, p);
     piece = std::min(text.size(), piece_size);
     if ((p = room(menu.out, piece_room(piece))) == nullptr)
       return;
     p = put_quoted(p, text.substr(0, piece), apostrophe_as_grave);
   }
-  done(menu.out, put(p, "';\r\n"));
+  commit(menu.out, put(p, "';\r\n"));
 }
 
 void write_parent(MenuScript &menu, std::int64_t entry) {
@@ -144,7 +118,7 @@ void write_parent(MenuScript &menu, std::int64_t entry) {
   if (p == nullptr)
     return;
   p = put_number(put_head(p, menu, "par", entry), parent);
-  done(menu.out, put(p, ";\r\n"));
+  commit(menu.out, put(p, ";\r\n"));
 }
 
 void open_level(MenuScript &menu, std::int64_t folder) {
@@ -166,25 +140,6 @@ void open_level(MenuScript &menu, std::int64_t folder) {
 }
 
 } // namespace
-
-bool resize(Buffer &buffer, std::size_t capacity) {
-  // realloc: a large buffer moves by remapping its pages, not by holding a
-  // copy beside it.
-  void *bytes = std::realloc(buffer.bytes.get(), capacity);
-  if (bytes == nullptr)
-    return false;
-  buffer.bytes.release();
-  buffer.bytes.reset(static_cast<char *>(bytes));
-  buffer.capacity = capacity;
-  buffer.size = std::min(buffer.size, capacity);
-  return true;
-}
-
-void flush(Output &out) {
-  if (out.buffer.size != 0)
-    out.drain(out.target, out.buffer.bytes.get(), out.buffer.size);
-  out.buffer.size = 0;
-}
 
 void init(MenuScript &menu) {
   menu.entries = 0;
@@ -230,7 +185,7 @@ void write_trailer(MenuScript &menu) {
   if (p == nullptr)
     return;
   p = put_number(put(p, "var MAX = "), menu.entries + 1);
-  done(menu.out, put(p, ";\r\n"));
+  commit(menu.out, put(p, ";\r\n"));
 }
 
 } // namespace b2m

@@ -4,83 +4,18 @@
 #define BOOKMARKS2MENU_MENU_SCRIPT_HPP
 
 #include "byte_search.hpp"
+#include "output.hpp"
 
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <string>
 #include <string_view>
 
 namespace b2m {
 
-struct Free {
-  void operator()(char *p) const { std::free(p); }
-};
-
-// A growable run of bytes, for the input and the output alike. Growing
-// fails by returning false, never by throwing: the one way a conversion
-// runs out of memory.
-struct Buffer {
-  std::unique_ptr<char, Free> bytes;
-  std::size_t size = 0;
-  std::size_t capacity = 0;
-};
-
-// Makes the capacity `capacity`, keeping what fits; false, and the buffer
-// as it was, when there is no memory for it.
-bool resize(Buffer &buffer, std::size_t capacity);
-
-// Once this much is formatted, whole pieces of it go to the drain, if
-// there is one.
-constexpr std::size_t flush_size = 1 << 16;
-
-// Where formatted bytes go; the target keeps what failed, if anything.
-using Drain = void (*)(void *target, const char *bytes, std::size_t size);
-
-// menu.js bytes formatted but not yet written. With a drain, the buffer
-// stays near the flush size whatever the input; without one, it keeps the
-// whole script. Once out of memory, nothing more is formatted.
-struct Output {
-  Buffer buffer;
-  Drain drain = nullptr;
-  void *target = nullptr;
-  bool out_of_memory = false;
-};
-
-// Hands what is formatted to the drain.
-void flush(Output &out);
-
-// The most a record can take beyond its value, and the most its value can
-// take: every byte escaped, the longest number, the deepest indentation.
-constexpr std::size_t max_indent = 1999; // deeper levels keep their parents
-constexpr std::size_t number_room = 20;  // "-9223372036854775808"
-constexpr std::size_t escape_size = 4;   // "\x5c"
-// Values go out in pieces, so that no piece needs more than this, escaped.
-constexpr std::size_t piece_size = 1 << 14;
 // Tabs and "[N] = " are stored 32 bytes at a time.
 constexpr std::size_t store_size = 32;
-constexpr std::size_t label_room = 1 + number_room + 4; // "[N] = "
-static_assert(label_room <= store_size, "a label is one store");
-constexpr std::size_t head_room(std::size_t indent) {
-  return indent + 3 + store_size; // tabs, "ref", "[N] = "
-}
-// What copy_until may store past its end.
-constexpr std::size_t value_slack = copy_slack;
-constexpr std::size_t value_room(std::size_t size) {
-  return escape_size * size + value_slack;
-}
-constexpr std::size_t text_record_room(std::size_t indent, std::size_t size) {
-  return head_room(indent) + 1 + value_room(size) + 4; // 'value';CR LF
-}
-constexpr std::size_t piece_room(std::size_t size) {
-  return value_room(size) + 4;
-}
-constexpr std::size_t parent_record_room(std::size_t indent) {
-  return head_room(indent) + number_room + 3; // N;CR LF
-}
-constexpr std::size_t trailer_room = 10 + number_room + 3; // var MAX = N;
 
-// A fresh one is ready to use; init() makes a used one fresh again.
+// The tree state of one menu.js being written, and its output. A fresh one
+// is ready to use; init() makes a used one fresh again.
 struct MenuScript {
   std::int64_t entries = 0; // number of the latest entry
   std::int64_t depth = 0;   // folder levels open; below 0 after surplus closes
@@ -106,6 +41,34 @@ void write_link_rest(MenuScript &menu, std::int64_t entry,
                      std::string_view title);
 void close_level(MenuScript &menu);
 void write_trailer(MenuScript &menu);
+
+// The most a record can take beyond its value, and the most its value can
+// take: every byte escaped, the longest number, the deepest indentation.
+constexpr std::size_t max_indent = 1999; // deeper levels keep their parents
+constexpr std::size_t number_room = 20;  // "-9223372036854775808"
+constexpr std::size_t escape_size = 4;   // "\x5c"
+// Values go out in pieces, so that no piece needs more than this, escaped.
+constexpr std::size_t piece_size = 1 << 14;
+constexpr std::size_t label_room = 1 + number_room + 4; // "[N] = "
+static_assert(label_room <= store_size, "a label is one store");
+constexpr std::size_t head_room(std::size_t indent) {
+  return indent + 3 + store_size; // tabs, "ref", "[N] = "
+}
+// What copy_until may store past its end.
+constexpr std::size_t value_slack = copy_slack;
+constexpr std::size_t value_room(std::size_t size) {
+  return escape_size * size + value_slack;
+}
+constexpr std::size_t text_record_room(std::size_t indent, std::size_t size) {
+  return head_room(indent) + 1 + value_room(size) + 4; // 'value';CR LF
+}
+constexpr std::size_t piece_room(std::size_t size) {
+  return value_room(size) + 4;
+}
+constexpr std::size_t parent_record_room(std::size_t indent) {
+  return head_room(indent) + number_room + 3; // N;CR LF
+}
+constexpr std::size_t trailer_room = 10 + number_room + 3; // var MAX = N;
 
 } // namespace b2m
 

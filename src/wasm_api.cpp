@@ -28,7 +28,8 @@ char *b2m_block(b2m::Conversion *c) {
 }
 
 // The block of `size` bytes just written; false once no more input is
-// wanted (a 0x1A byte ended it), so that nothing more need be given.
+// wanted: a 0x1A byte ended it, or memory ran out (b2m_shortage says
+// which), so that nothing more need be given.
 bool b2m_add(b2m::Conversion *c, std::size_t size) {
   return b2m::add_input(*c, size);
 }

@@ -77,6 +77,10 @@ const std::string worked = slurp(B2M_DATA "/worked.html");
 const std::string worked_menu = slurp(B2M_DATA "/worked.menu.js");
 
 void nothing(const fs::path &) {}
+std::string no_bookmarks(const std::string &name) {
+  return "bookmarks2menu: " + name +
+         ": no bookmarks found; is it a browser's bookmarks export?\n";
+}
 void worked_input(const fs::path &d) {
   spit(d / "in.html", worked);
 }
@@ -136,12 +140,12 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
        "",
        "menu.js: No space left on device\n",
        std::nullopt},
-      {"empty input",
-       [](const fs::path &d) { spit(d / "in.html", ""); },
+      {"no bookmarks: the MAX line, and a word why",
+       [](const fs::path &d) { spit(d / "in.html", "<html>a page</html>"); },
        {"in.html"},
        0,
        "",
-       "",
+       no_bookmarks("in.html"),
        "var MAX = 1;\r\n"},
       {"worked example, extra arguments ignored",
        worked_input,
@@ -155,7 +159,7 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
        {"menu.js"},
        0,
        "",
-       "",
+       no_bookmarks("menu.js"),
        "var MAX = 1;\r\n"},
       {"bundled example",
        nothing,

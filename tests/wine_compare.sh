@@ -100,7 +100,8 @@ expect "missing file" ":" "nope.html" 1 "" \
 expect "missing file keeps the last menu" "echo old >menu.js" nope.html 1 "" \
   'nope.html: No such file or directory\r\n' old
 expect "menu.js as its own input" "cp '$src/tests/data/worked.html' menu.js" \
-  menu.js 0 "" "" $'var MAX = 1;\r'
+  menu.js 0 "" "bookmarks2menu: menu.js: no bookmarks found; is it a \
+browser's bookmarks export?\r\n" $'var MAX = 1;\r'
 expect "read-only menu.js" read_only "in.html" 1 "" \
   'menu.js: Permission denied\r\n' old
 expect "directory as input" "mkdir dir" "dir" 1 "" \

@@ -16,7 +16,7 @@ B2M.convert = (function () {
       e._initialize();
       var session = e.b2m_start(), block = e.b2m_block_size(), parts = [];
       var reader = new FileReaderSync();
-      var take = function () {
+      var takeOutput = function () {
         var n = e.b2m_output_size(session);
         if (n) parts.push(new Uint8Array(e.memory.buffer,
           e.b2m_output(session), n).slice());
@@ -31,12 +31,12 @@ B2M.convert = (function () {
           if (!room) throw new Error('a line is longer than the memory left');
           new Uint8Array(e.memory.buffer, room, piece.length).set(piece);
           more = e.b2m_add(session, piece.length);
-          take();
+          takeOutput();
         }
         postMessage({ done: Math.min(at + read, file.size) });
       }
       e.b2m_finish(session);
-      take();
+      takeOutput();
       var short = e.b2m_shortage(session);
       e.b2m_end(session);
       if (short) throw new Error('menu.js needs more memory than this page has');
