@@ -10,6 +10,8 @@ Shapes:
   mixed  ICON data on 40% of the links, from 120 bytes to 24 KB
   real   the Chromium, Firefox, Edge and Safari exports in tests/corpus,
          repeated
+  FILE   an export of your own: its list repeated, inside one head and
+         one end (a dense sample of many short entries, say)
 Apostrophes, entities and UTF-8 in titles. The same arguments always give
 the same bytes.
 """
@@ -110,9 +112,25 @@ def real(out, target):
             written += len(data)
 
 
+def repeated(sample, out, target):
+    data = open(sample, "rb").read()
+    start = data.index(b"<DL><p>") + len(b"<DL><p>\n")
+    end = data.rindex(b"</DL>")
+    out.write(data[:start])
+    written = start
+    while written < target:
+        out.write(data[start:end])
+        written += end - start
+    out.write(data[end:])
+
+
 def main():
     shape, megabytes, path = sys.argv[1], float(sys.argv[2]), sys.argv[3]
     target = int(megabytes * 1024 * 1024)
+    if os.path.isfile(shape):
+        with open(path, "wb") as out:
+            repeated(shape, out, target)
+        return
     if shape == "real":
         with open(path, "wb") as out:
             real(out, target)

@@ -5,10 +5,13 @@
 # turn, run after run, so that the machine's drift hits them alike. Then
 # the cost of starting, on a small real export against `cat`, and the
 # converter's peak resident memory.
-# Usage: bench/run.sh [RUNS]   (from the source tree; builds build/ first)
+# Usage: bench/run.sh [RUNS] [SAMPLE]   (from the source tree; builds build/
+# first). SAMPLE, an export of your own, is repeated to 100 MB as a fourth
+# shape, "sample".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-11}
+sample=${2:+$(realpath "$2")}
 work=build/bench
 mkdir -p "$work"
 
@@ -17,9 +20,12 @@ cmake --build build -j2 --target bookmarks2menu >/dev/null
 c++ -O2 -o "$work/floor" bench/floor.cpp
 converter=$PWD/build/bookmarks2menu floor=$PWD/$work/floor
 small=$PWD/tests/corpus/chrome-de-2015-jf-cloudmarks.html
-for shape in dense icons real; do
+shapes="dense icons real${sample:+ sample}"
+for shape in $shapes; do
+  from=$shape
+  [[ $shape == sample ]] && from=$sample
   [[ -s $work/$shape.html ]] ||
-    python3 bench/make_export.py "$shape" 100 "$work/$shape.html"
+    python3 bench/make_export.py "$from" 100 "$work/$shape.html"
 done
 cd "$work"
 mkdir -p run-conv run-floor run-wc
@@ -64,7 +70,7 @@ printf '%s, %s, %d runs each, medians in ms\n' "$(date +%F)" \
   "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)" "$runs"
 printf '%-6s %-6s %7s %9s %7s %7s %8s %9s\n' shape menu.js MiB converter \
   floor 'wc -l' ratio 'conv MB/s'
-for shape in dense icons real; do
+for shape in $shapes; do
   for mode in kept fresh; do
     read -r c f w r < <(race "$mode" "$shape.html")
     bytes=$(stat -c %s "$shape.html")
@@ -91,7 +97,7 @@ awk -v c="$cm" -v k="$km" -v r="$rm" -v b="$(stat -c %s "$small")" 'BEGIN {
   printf "start: %d KB export: converter %.2f ms, cat %.2f ms, ratio %.2f\n",
     b / 1000, c / 1000, k / 1000, r }'
 
-for shape in dense icons real; do
+for shape in $shapes; do
   rss=$( { /usr/bin/time -f %M "$converter" "$shape.html" >/dev/null; } 2>&1)
   printf 'peak RSS on %-10s %6d KiB\n' "$shape.html" "$rss"
 done

@@ -129,14 +129,21 @@ bool on_tag_open(LineScan &scan, std::string_view text, std::size_t at) {
 // The bytes the scan still has to stop at: line ends, NULs and '<'
 // always; quotes while their pairing matters, '>' while a tag or a
 // comment waits for its end. The attributes after a link's address, and
-// its icon data, pass in whole windows.
-const ByteSet &wanted(const LineScan &scan) {
+// its icon data, pass in whole windows. Once quotes matter only for
+// whether a '>' stands inside a value, they are counted a window at a
+// time rather than stopped at.
+struct Wanted {
+  const ByteSet *set;
+  bool counting; // quotes counted, not stopped at
+};
+
+inline Wanted wanted(const LineScan &scan) {
   static constexpr ByteSet after_nul = byte_set("\n\x1a");
   static constexpr ByteSet sets[4] = {
       byte_set("\n\x1a\0<"), byte_set("\n\x1a\0<\""), byte_set("\n\x1a\0<>"),
       byte_set("\n\x1a\0<\">")};
   if (scan.nul != npos)
-    return after_nul;
+    return {&after_nul, false};
   const Line &line = scan.line;
   const bool tag_open =
       (line.address_end != npos && line.link_tag_end == npos) ||
@@ -144,7 +151,9 @@ const ByteSet &wanted(const LineScan &scan) {
   const bool quotes = tag_open || (!line.href && line.folder == npos) ||
                       (line.address != npos && line.address_end == npos);
   const bool tag_close = tag_open || scan.comment != npos;
-  return sets[quotes | tag_close << 1];
+  const bool counting = quotes && (line.folder != npos ||
+                                   (line.href && line.address_end != npos));
+  return {&sets[quotes | tag_close << 1], counting};
 }
 
 // Ends the scan: the line is `size` bytes of `text`, up to the first NUL.
@@ -158,11 +167,22 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
   const char *begin = text.data(), *end = begin + text.size();
   const char *window = begin + scan.scanned;
   std::uint32_t mask;
-  for (const ByteSet *set = &wanted(scan);
-       (window = find_window(window, end, *set, mask)) != end;) {
+  for (Wanted want = wanted(scan);
+       (window = find_window(window, end, *want.set, mask)) != end;) {
     const char *next = window + 32;
+    // Counted quotes: whether bit b of the window is inside a value.
+    const bool was_quoted = scan.quoted;
+    const std::uint32_t quotes =
+        want.counting ? equal_mask(window, end, '"') & mask : 0;
+    const auto quoted_at = [&](int b) {
+      return was_quoted != odd_bits(quotes & ((std::uint32_t{1} << b) - 1));
+    };
+    mask &= ~quotes;
+    if (want.counting)
+      scan.quoted = was_quoted != odd_bits(quotes);
     for (; mask != 0; mask &= mask - 1) {
-      const std::size_t at = window - begin + lowest_bit(mask);
+      const int bit = lowest_bit(mask);
+      const std::size_t at = window - begin + bit;
       const char c = text[at];
       if (c == '\n') {
         end_line(scan, text, at != 0 && text[at - 1] == '\r' ? at - 1 : at);
@@ -173,6 +193,8 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
         end_line(scan, text, at);
         return Scanned::end;
       }
+      if (want.counting)
+        scan.quoted = quoted_at(bit);
       bool changed;
       if (c == '"') {
         changed = on_quote(scan, text, at);
@@ -189,11 +211,16 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
         scan.nul = at;
         changed = true;
       }
+      if (want.counting)
+        scan.quoted = was_quoted != odd_bits(quotes);
       if (!changed)
         continue;
-      const ByteSet *now = &wanted(scan);
-      if (now != set) { // the rest of the window is looked at anew
-        set = now;
+      const Wanted now = wanted(scan);
+      if (now.set != want.set || now.counting != want.counting) {
+        // The rest of the window is looked at anew.
+        if (want.counting)
+          scan.quoted = quoted_at(bit);
+        want = now;
         next = begin + at + 1;
         break;
       }

@@ -46,6 +46,13 @@ const char *window_portable(const char *p, const char *end, const ByteSet &s,
   return tail_window(p, end, s, mask, match_portable);
 }
 
+std::uint32_t equal_portable(const char *p, const char *end, char c) {
+  std::uint32_t mask = 0;
+  for (int i = 0; i < 32 && i < end - p; ++i)
+    mask |= static_cast<std::uint32_t>(p[i] == c) << i;
+  return mask;
+}
+
 // Without a fused loop: find the first byte of the set, then copy up to it.
 template <typename Window>
 char *copy_found(char *out, const char *&p, const char *end, const ByteSet &s,
@@ -96,15 +103,19 @@ __attribute__((target("sse2"))) unsigned match16(const char *p,
       _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(ab, cd), ef)));
 }
 
-__attribute__((target("avx2"))) std::uint32_t match32(const char *p,
+__attribute__((target("avx2"))) std::uint32_t match32(__m256i v,
                                                       const Set32 &s) {
-  const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p));
   const __m256i low = _mm256_shuffle_epi8(s.low, _mm256_and_si256(v, s.nibble));
   const __m256i high = _mm256_shuffle_epi8(
       s.high, _mm256_and_si256(_mm256_srli_epi16(v, 4), s.nibble));
   const __m256i none =
       _mm256_cmpeq_epi8(_mm256_and_si256(low, high), _mm256_setzero_si256());
   return ~static_cast<std::uint32_t>(_mm256_movemask_epi8(none));
+}
+
+__attribute__((target("avx2"))) std::uint32_t match32(const char *p,
+                                                      const Set32 &s) {
+  return match32(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(p)), s);
 }
 
 __attribute__((target("sse2"))) std::uint32_t match32(const char *p,
@@ -159,6 +170,18 @@ __attribute__((target("avx2"))) const char *window_avx2(const char *p,
   return tail_window(p, end, s, mask, match32_avx2);
 }
 
+__attribute__((target("sse2"))) std::uint32_t
+equal_sse2(const char *p, const char *end, char c) {
+  if (end - p < 32)
+    return equal_portable(p, end, c);
+  const __m128i v = _mm_set1_epi8(c);
+  const auto half = [&](const char *q) {
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
+        _mm_loadu_si128(reinterpret_cast<const __m128i *>(q)), v)));
+  };
+  return half(p) | half(p + 16) << 16;
+}
+
 // AVX-512BW: the same look-up, 64 bytes at a time, straight into a mask.
 __attribute__((target("avx512bw"))) const char *
 window_avx512(const char *p, const char *end, const ByteSet &s,
@@ -184,10 +207,61 @@ window_avx512(const char *p, const char *end, const ByteSet &s,
 // past the hit is slack, and a last vector that ends with the range
 // overlaps the one before it, whose bytes are known to hold no hit and are
 // stored again unchanged.
+// Which of the 16 bytes of v are in the set, by its nibble tables.
+__attribute__((target("avx2"))) unsigned match_nibbles(__m128i v,
+                                                       const ByteSet &s) {
+  const __m128i nibble = _mm_set1_epi8(15);
+  const __m128i low =
+      _mm_shuffle_epi8(_mm_load_si128(reinterpret_cast<const __m128i *>(s.low)),
+                       _mm_and_si128(v, nibble));
+  const __m128i high = _mm_shuffle_epi8(
+      _mm_load_si128(reinterpret_cast<const __m128i *>(s.high)),
+      _mm_and_si128(_mm_srli_epi16(v, 4), nibble));
+  const __m128i none =
+      _mm_cmpeq_epi8(_mm_and_si128(low, high), _mm_setzero_si128());
+  return ~static_cast<unsigned>(_mm_movemask_epi8(none)) & 0xffff;
+}
+
+// A copy of fewer than 32 bytes, as most values are: the first and the
+// last 8 or 16 bytes of the range, which overlap, read and stored whole,
+// so that nothing outside it is read. What lies past the hit is slack.
+__attribute__((target("avx2"))) char *
+copy_short(char *out, const char *&from, const char *end, const ByteSet &s) {
+  const auto n = static_cast<unsigned>(end - from);
+  std::uint32_t mask;
+  if (n >= 16) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
+    const __m128i b =
+        _mm_loadu_si128(reinterpret_cast<const __m128i *>(end - 16));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out), a);
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out + n - 16), b);
+    mask = match_nibbles(a, s) | match_nibbles(b, s) << (n - 16);
+  } else if (n >= 8) {
+    std::uint64_t a, b;
+    std::memcpy(&a, from, 8);
+    std::memcpy(&b, end - 8, 8);
+    std::memcpy(out, &a, 8);
+    std::memcpy(out + n - 8, &b, 8);
+    const unsigned m = match_nibbles(
+        _mm_set_epi64x(static_cast<long long>(b), static_cast<long long>(a)),
+        s);
+    mask = (m & 0xff) | (m >> 8) << (n - 8);
+  } else {
+    std::uint64_t a = 0;
+    std::memcpy(&a, from, n);
+    std::memcpy(out, &a, 8);
+    mask = match_nibbles(_mm_cvtsi64_si128(static_cast<long long>(a)), s) &
+           ((1u << n) - 1);
+  }
+  const unsigned copied = mask != 0 ? lowest_bit(mask) : n;
+  from += copied;
+  return out + copied;
+}
+
 __attribute__((target("avx2"))) char *
 copy_avx2(char *out, const char *&from, const char *end, const ByteSet &s) {
   if (end - from < 32)
-    return copy_found(out, from, end, s, window_sse2);
+    return copy_short(out, from, end, s);
   const Set32 set = spread32(s);
   const char *p = from;
   for (const char *last = end - 32;; p += 32, out += 32) {
@@ -207,6 +281,32 @@ copy_avx2(char *out, const char *&from, const char *end, const ByteSet &s) {
       from = end;
       return out + 32;
     }
+  }
+}
+
+// AVX-512 loads only the bytes of the range, whatever its length: a
+// masked load neither faults nor reads past it, so short values, most of
+// them, take no branch on their length.
+__attribute__((target("avx512bw,avx512vl"))) char *
+copy_avx512(char *out, const char *&from, const char *end, const ByteSet &s) {
+  const Set32 set = spread32(s);
+  for (;;) {
+    const auto left = static_cast<std::size_t>(end - from);
+    const __mmask32 in =
+        left >= 32 ? ~__mmask32{0} : (__mmask32{1} << left) - 1;
+    const __m256i v = _mm256_maskz_loadu_epi8(in, from);
+    _mm256_storeu_si256(reinterpret_cast<__m256i *>(out), v);
+    if (const std::uint32_t mask = match32(v, set) & in) {
+      const int n = lowest_bit(mask);
+      from += n;
+      return out + n;
+    }
+    if (left <= 32) {
+      from = end;
+      return out + left;
+    }
+    from += 32;
+    out += 32;
   }
 }
 #endif
@@ -231,6 +331,18 @@ Kernel choose_kernel() {
   return Kernel::portable;
 }
 
+char *copy_portable(char *out, const char *&p, const char *end,
+                    const ByteSet &set) {
+  return copy_found(out, p, end, set, window_portable);
+}
+
+#ifdef B2M_X86
+char *copy_sse2(char *out, const char *&p, const char *end,
+                const ByteSet &set) {
+  return copy_found(out, p, end, set, window_sse2);
+}
+#endif
+
 } // namespace
 
 Kernel chosen_kernel() {
@@ -243,7 +355,8 @@ bool supports(Kernel kernel) {
 #ifdef B2M_X86
   __builtin_cpu_init();
   if (kernel == Kernel::avx512)
-    return __builtin_cpu_supports("avx512bw");
+    return __builtin_cpu_supports("avx512bw") &&
+           __builtin_cpu_supports("avx512vl");
   if (kernel == Kernel::avx2)
     return __builtin_cpu_supports("avx2");
   if (kernel == Kernel::sse2)
@@ -252,40 +365,22 @@ bool supports(Kernel kernel) {
   return kernel == Kernel::portable;
 }
 
-const char *find_window_with(Kernel kernel, const char *p, const char *end,
-                             const ByteSet &set, std::uint32_t &mask) {
+const Kernels &kernels_of(Kernel kernel) {
+  static constexpr Kernels portable{window_portable, copy_portable,
+                                    equal_portable};
 #ifdef B2M_X86
+  static constexpr Kernels sse2{window_sse2, copy_sse2, equal_sse2};
+  static constexpr Kernels avx2{window_avx2, copy_avx2, equal_sse2};
+  static constexpr Kernels avx512{window_avx512, copy_avx512, equal_sse2};
   if (kernel == Kernel::avx512)
-    return window_avx512(p, end, set, mask);
+    return avx512;
   if (kernel == Kernel::avx2)
-    return window_avx2(p, end, set, mask);
+    return avx2;
   if (kernel == Kernel::sse2)
-    return window_sse2(p, end, set, mask);
+    return sse2;
 #endif
   (void)kernel;
-  return window_portable(p, end, set, mask);
-}
-
-char *copy_until_with(Kernel kernel, char *out, const char *&p, const char *end,
-                      const ByteSet &set) {
-#ifdef B2M_X86
-  if (kernel == Kernel::avx2 || kernel == Kernel::avx512)
-    return copy_avx2(out, p, end, set);
-  if (kernel == Kernel::sse2)
-    return copy_found(out, p, end, set, window_sse2);
-#endif
-  (void)kernel;
-  return copy_found(out, p, end, set, window_portable);
-}
-
-const char *find_window(const char *p, const char *end, const ByteSet &set,
-                        std::uint32_t &mask) {
-  return find_window_with(chosen_kernel(), p, end, set, mask);
-}
-
-char *copy_until(char *out, const char *&p, const char *end,
-                 const ByteSet &set) {
-  return copy_until_with(chosen_kernel(), out, p, end, set);
+  return portable;
 }
 
 } // namespace b2m

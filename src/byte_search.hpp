@@ -38,16 +38,33 @@ template <std::size_t n> constexpr ByteSet byte_set(const char (&text)[n]) {
 // How far past the end of its copy copy_until may write.
 constexpr std::size_t copy_slack = 32;
 
-// The first window of 32 bytes from p on, in steps of 32, that holds a
-// byte of `set`: its start, with bit i of `mask` set where window[i] is in
-// `set`. Bytes past end never match. end when no byte matches.
-const char *find_window(const char *p, const char *end, const ByteSet &set,
-                        std::uint32_t &mask);
+// One processor's kernels.
+struct Kernels {
+  // The first window of 32 bytes from p on, in steps of 32, that holds a
+  // byte of `set`: its start, with bit i of `mask` set where window[i] is
+  // in `set`. Bytes past end never match. end when no byte matches.
+  const char *(*find_window)(const char *p, const char *end, const ByteSet &set,
+                             std::uint32_t &mask);
+  // Copies [p, end) to `out` up to the first byte in `set`, and moves p to
+  // that byte (or to end). Returns the end of the copy.
+  char *(*copy_until)(char *out, const char *&p, const char *end,
+                      const ByteSet &set);
+  // The 32 bytes from `window` on that equal c: bit i set where window[i]
+  // does. Bytes past end never match.
+  std::uint32_t (*equal_mask)(const char *window, const char *end, char c);
+};
 
-// Copies [p, end) to `out` up to the first byte in `set`, and moves p to
-// that byte (or to end). Returns the end of the copy.
-char *copy_until(char *out, const char *&p, const char *end,
-                 const ByteSet &set);
+// Whether a mask has an odd number of bits set.
+inline bool odd_bits(std::uint32_t mask) {
+#if defined(__GNUC__)
+  return __builtin_parity(mask) != 0;
+#else
+  bool odd = false;
+  for (; mask != 0; mask &= mask - 1)
+    odd = !odd;
+  return odd;
+#endif
+}
 
 // The index of the lowest set bit of a mask that is not 0.
 inline int lowest_bit(std::uint32_t mask) {
@@ -61,11 +78,13 @@ inline int lowest_bit(std::uint32_t mask) {
 #endif
 }
 
-// The copy has no AVX-512 kernel of its own: values are short.
 enum class Kernel { portable, sse2, avx2, avx512 };
 
 // Whether this processor runs the kernel.
 bool supports(Kernel kernel);
+
+// The functions of a kernel the processor runs.
+const Kernels &kernels_of(Kernel kernel);
 
 // The kernel find_window and copy_until use, chosen once: the fastest this
 // processor runs, or the one the environment variable B2M_KERNEL names
@@ -73,11 +92,23 @@ bool supports(Kernel kernel);
 // tests can take the path the WebAssembly build ships.
 Kernel chosen_kernel();
 
-// The same with a kernel chosen by the caller, for tests.
-const char *find_window_with(Kernel kernel, const char *p, const char *end,
-                             const ByteSet &set, std::uint32_t &mask);
-char *copy_until_with(Kernel kernel, char *out, const char *&p, const char *end,
-                      const ByteSet &set);
+// Called for every stop and value: the chosen functions, looked up once.
+inline const Kernels &kernels() {
+  static const Kernels &chosen = kernels_of(chosen_kernel());
+  return chosen;
+}
+
+inline const char *find_window(const char *p, const char *end,
+                               const ByteSet &set, std::uint32_t &mask) {
+  return kernels().find_window(p, end, set, mask);
+}
+inline char *copy_until(char *out, const char *&p, const char *end,
+                        const ByteSet &set) {
+  return kernels().copy_until(out, p, end, set);
+}
+inline std::uint32_t equal_mask(const char *window, const char *end, char c) {
+  return kernels().equal_mask(window, end, c);
+}
 
 } // namespace b2m
 

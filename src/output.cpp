@@ -21,7 +21,7 @@ bool resize(Buffer &buffer, std::size_t capacity) {
 // With a drain, whole flush-size pieces go out first: writes of whole
 // pages cost the kernel least. The buffer grows only for a record larger
 // than what it has.
-char *room(Output &out, std::size_t n) {
+char *make_room(Output &out, std::size_t n) {
   Buffer &b = out.buffer;
   if (out.out_of_memory)
     return nullptr;
@@ -37,10 +37,6 @@ char *room(Output &out, std::size_t n) {
     return nullptr;
   }
   return b.bytes.get() + b.size;
-}
-
-void commit(Output &out, const char *end) {
-  out.buffer.size = end - out.buffer.bytes.get();
 }
 
 void flush(Output &out) {

@@ -43,13 +43,23 @@ struct Output {
   bool out_of_memory = false;
 };
 
-// Room for `n` more bytes at the end of the output; null once there is no
-// memory for them.
-char *room(Output &out, std::size_t n);
+// Room for `n` more bytes at the end of the output, made by the slow path
+// when the buffer must drain or grow; null once there is no memory.
+char *make_room(Output &out, std::size_t n);
+
+// Inline: every record asks, and nearly always there is room already.
+inline char *room(Output &out, std::size_t n) {
+  Buffer &b = out.buffer;
+  if (b.size < flush_size && b.capacity - b.size >= n && !out.out_of_memory)
+    return b.bytes.get() + b.size;
+  return make_room(out, n);
+}
 
 // The bytes up to `end`, written into the room, are now part of the
 // output.
-void commit(Output &out, const char *end);
+inline void commit(Output &out, const char *end) {
+  out.buffer.size = end - out.buffer.bytes.get();
+}
 
 // Hands what is formatted to the drain.
 void flush(Output &out);

@@ -18,7 +18,7 @@ TEST(ByteSearch, KernelsAgreeWithThePortableLoops) {
                                              "a")};
   std::mt19937 random(7);
   std::string text(300, ' ');
-  for (int round = 0; round < 200; ++round) {
+  for (int round = 0; round < 1000; ++round) {
     const char pool[] = "ab<>\"\n\\'\r\x1a\xfc\x80 ";
     for (char &c : text)
       c = random() % 8 ? 'x' : pool[random() % (sizeof pool - 1)];
@@ -28,23 +28,24 @@ TEST(ByteSearch, KernelsAgreeWithThePortableLoops) {
     for (const b2m::ByteSet &set : sets) {
       std::uint32_t want_mask = 0;
       const char *want =
-          b2m::find_window_with(Kernel::portable, p, end, set, want_mask);
+          b2m::kernels_of(Kernel::portable).find_window(p, end, set, want_mask);
       std::string want_out(300, '?');
       const char *want_from = p;
-      want_out.resize(b2m::copy_until_with(Kernel::portable, &want_out[0],
-                                           want_from, end, set) -
+      want_out.resize(b2m::kernels_of(Kernel::portable)
+                          .copy_until(&want_out[0], want_from, end, set) -
                       want_out.data());
       for (const Kernel k : {Kernel::sse2, Kernel::avx2, Kernel::avx512}) {
         if (!b2m::supports(k))
           continue;
         std::uint32_t mask = 0;
-        EXPECT_EQ(b2m::find_window_with(k, p, end, set, mask), want);
+        EXPECT_EQ(b2m::kernels_of(k).find_window(p, end, set, mask), want);
         if (want != end) {
           EXPECT_EQ(mask, want_mask);
         }
         std::string out(300 + b2m::copy_slack, '?');
         const char *at = p;
-        out.resize(b2m::copy_until_with(k, &out[0], at, end, set) - out.data());
+        out.resize(b2m::kernels_of(k).copy_until(&out[0], at, end, set) -
+                   out.data());
         EXPECT_EQ(at, want_from);
         EXPECT_EQ(out, want_out);
       }
