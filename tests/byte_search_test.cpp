@@ -48,6 +48,8 @@ TEST(ByteSearch, KernelsAgreeWithThePortableLoops) {
                    out.data());
         EXPECT_EQ(at, want_from);
         EXPECT_EQ(out, want_out);
+        EXPECT_EQ(b2m::kernels_of(k).equal_mask(p, end, '"'),
+                  b2m::kernels_of(Kernel::portable).equal_mask(p, end, '"'));
       }
     }
   }
