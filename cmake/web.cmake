@@ -15,8 +15,8 @@ set(B2M_WASM_EXPORTS b2m_start b2m_block_size b2m_block b2m_add b2m_finish
 set(web_dir ${PROJECT_BINARY_DIR}/web)
 # The page's files, in web/; the one list of them.
 set(B2M_VIEWER_NAMES menu.html menu.css menu-arrays.js menu-references.js
-    menu-model.js menu-list.js menu-tree.js menu-search.js menu-kept.js
-    menu-page.js)
+    menu-charset.js menu-model.js menu-load.js menu-list.js menu-tree.js
+    menu-search.js menu-actions.js menu-kept.js menu-page.js)
 set(page_dir ${PROJECT_BINARY_DIR}/page)
 set(B2M_VIEWER_FILES ${B2M_VIEWER_NAMES})
 list(TRANSFORM B2M_VIEWER_FILES PREPEND ${PROJECT_SOURCE_DIR}/web/)

@@ -320,7 +320,13 @@ constexpr struct {
                {"portable", Kernel::portable}};
 
 Kernel choose_kernel() {
+#ifdef B2M_X86
   const char *forced = std::getenv("B2M_KERNEL");
+#else
+  // Only the portable kernel here, and no environment to ask: the
+  // WebAssembly module imports nothing.
+  const char *forced = nullptr;
+#endif
   for (const auto &k : kernels)
     if (forced != nullptr && std::strcmp(forced, k.name) == 0 &&
         supports(k.kernel))

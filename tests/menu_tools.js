@@ -23,14 +23,14 @@ function convertIn(converter, input) {
   return dir;
 }
 
-// The page's model, run from the page's own scripts in DIR, as node has
-// no DOM: what the page uses to read a menu and its text.
+// The page's model and charsets, run from the page's own scripts in DIR,
+// as node has no DOM: what the page uses to read a menu and its text.
 function pageModel(dir) {
-  const context = vm.createContext({ B2M: {} });
-  for (const f of ['menu-references.js', 'menu-model.js'])
+  const context = vm.createContext({ B2M: {}, TextDecoder });
+  for (const f of ['menu-references.js', 'menu-charset.js', 'menu-model.js'])
     vm.runInContext(fs.readFileSync(path.join(dir, f), 'utf8'), context,
       { filename: f });
-  return context.B2M.model;
+  return context.B2M;
 }
 
 module.exports = { bytes, evaluate, convertIn, pageModel };

@@ -1,12 +1,14 @@
 // The page's model in node: menus of every shape, text decoded as HTML
-// decodes it, schemes, folding and numbers. Usage: node --test [PAGE_DIR]
+// decodes it, schemes, folding, numbers, and the charset of a menu that is
+// not UTF-8. The page's folder is B2M_PAGE, else web/.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
+const fs = require('fs');
 const path = require('path');
 const { pageModel } = require('./menu_tools');
 
-const model = pageModel(process.env.B2M_PAGE ||
+const { model, charset } = pageModel(process.env.B2M_PAGE ||
   path.join(__dirname, '../web'));
 
 // Shapes the converter never writes: each read, none hangs or throws.
@@ -107,4 +109,38 @@ test('folding for search', () => {
 test('numbers grouped by thousands', () => {
   assert.deepStrictEqual([0, 999, 1000, 1234567].map(model.grouped),
     ['0', '999', '1,000', '1,234,567']);
+});
+
+// Exports in the code pages of old systems: each read in its own, in any
+// browser language; a tie (no bytes beyond ASCII) goes to UTF-8.
+test('charsets detected from the bytes alone', () => {
+  const data = path.join(__dirname, 'data');
+  const legacy = fs.readdirSync(data).filter((f) => f.startsWith('legacy-'));
+  assert.ok(legacy.length >= 6);
+  for (const f of legacy) {
+    const bytes = new Uint8Array(fs.readFileSync(path.join(data, f)));
+    for (const language of ['en-US', 'zh-CN', 'ja', 'ru'])
+      assert.strictEqual(charset.detect(bytes, language),
+        /^legacy-(.+)\.html$/.exec(f)[1], `${f} in ${language}`);
+  }
+  const mac = fs.readFileSync(path.join(__dirname,
+    'corpus/iemac5-netscape-bookmarks-perl-Favorites.html'));
+  assert.strictEqual(charset.detect(new Uint8Array(mac), 'en'), 'macintosh');
+  assert.strictEqual(charset.detect(new Uint8Array([0x61, 0x62]), 'ja'),
+    'utf-8');
+});
+
+test('charsets declared by an export', () => {
+  const meta = (label) => new Uint8Array(Buffer.from('<META HTTP-EQUIV=' +
+    `"Content-Type" CONTENT="text/html; charset=${label}">`));
+  for (const [bytes, language, want] of [
+    [meta('GB2312'), 'en', 'gbk'], [meta('x-mac-roman'), 'en', 'macintosh'],
+    [meta('Shift_JIS'), 'en', 'shift_jis'], [meta('UTF-8'), 'ja', 'utf-8'],
+    [meta('X-MAC-SYSTEM'), 'en-US', 'windows-1252'],
+    [meta('X-MAC-SYSTEM'), 'zh-CN', 'gbk'],
+    [new Uint8Array(Buffer.from('<TITLE>Bookmarks</TITLE>')), 'en', null],
+  ]) assert.strictEqual(charset.declared(bytes, language), want);
+  // windows-1252 as browsers read it, whatever this runtime's decoder does.
+  assert.strictEqual(charset.decode(new Uint8Array([0x93, 0x80, 0xe9, 0x94]),
+    'windows-1252'), '\u201c\u20ac\u00e9\u201d');
 });

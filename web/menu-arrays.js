@@ -10,11 +10,11 @@ var B2M = {};
   function noteLoadError(event) {
     var target = event.target;
     if (target instanceof HTMLScriptElement) {
-      if (/(^|\/)menu\.js$|^blob:/.test(target.getAttribute('src')))
+      if (/(^|\/)menu\.js(\?.*)?$|^blob:/.test(target.getAttribute('src')))
         B2M.loading.missing = true;
       return;
     }
-    if (!event.filename || /menu\.js$|^blob:/.test(event.filename))
+    if (!event.filename || /menu\.js(\?.*)?$|^blob:/.test(event.filename))
       B2M.loading.error = true;
   }
 
@@ -27,5 +27,13 @@ var B2M = {};
     removeEventListener('error', noteLoadError, true);
     return B2M.loading.missing || B2M.loading.error;
   };
+  // Empty arrays for a menu script to fill anew.
+  B2M.clearArrays = function () {
+    ref = [];
+    nam = [];
+    par = [];
+    MAX = undefined;
+  };
+
   B2M.watchLoading();
 })();

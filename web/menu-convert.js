@@ -1,7 +1,9 @@
 // Conversion in the page: the command line's converter, built for
 // WebAssembly (B2M.wasm, set above this in the same file), runs in a worker
-// on blocks of the file and hands back the bytes of menu.js, which the
-// viewer then runs as it runs a menu.js beside the page.
+// on the bytes of the file, which the page reads itself (a worker made
+// from a blob: URL may not read a File in every browser), and hands back
+// the bytes of menu.js, which the viewer then runs as it runs a menu.js
+// beside the page.
 /* global B2M */
 B2M.convert = (function () {
   'use strict';
@@ -9,38 +11,36 @@ B2M.convert = (function () {
   // The worker's code, made into a worker from this source: a page opened
   // from a file may not load a worker from a file.
   function worker() {
-    /* global FileReaderSync */
     onmessage = function (event) {
-      var file = event.data.file, read = 1 << 22;
+      var bytes = new Uint8Array(event.data.bytes);
       var e = new WebAssembly.Instance(event.data.module, {}).exports;
       e._initialize();
       var session = e.b2m_start(), block = e.b2m_block_size(), parts = [];
-      var reader = new FileReaderSync();
+      var size = 0, step = 1 << 22;
       var takeOutput = function () {
         var n = e.b2m_output_size(session);
         if (n) parts.push(new Uint8Array(e.memory.buffer,
           e.b2m_output(session), n).slice());
+        size += n;
         e.b2m_taken(session);
       };
-      for (var at = 0, more = true; more && at < file.size; at += read) {
-        var bytes = new Uint8Array(
-          reader.readAsArrayBuffer(file.slice(at, at + read)));
-        for (var k = 0; more && k < bytes.length; k += block) {
-          var piece = bytes.subarray(k, k + block);
-          var room = e.b2m_block(session);
-          if (!room) throw new Error('a line is longer than the memory left');
-          new Uint8Array(e.memory.buffer, room, piece.length).set(piece);
-          more = e.b2m_add(session, piece.length);
-          takeOutput();
-        }
-        postMessage({ done: Math.min(at + read, file.size) });
+      for (var at = 0, more = true; more && at < bytes.length; at += block) {
+        var piece = bytes.subarray(at, at + block);
+        var room = e.b2m_block(session);
+        if (!room) throw new Error('a line is longer than the memory left');
+        new Uint8Array(e.memory.buffer, room, piece.length).set(piece);
+        more = e.b2m_add(session, piece.length);
+        takeOutput();
+        if ((at + block) % step === 0) postMessage({ done: at + block });
       }
       e.b2m_finish(session);
       takeOutput();
       var short = e.b2m_shortage(session);
       e.b2m_end(session);
       if (short) throw new Error('menu.js needs more memory than this page has');
-      postMessage({ bytes: new Blob(parts, { type: 'text/javascript' }) });
+      var menu = new Uint8Array(size), to = 0;
+      parts.forEach(function (p) { menu.set(p, to); to += p.length; });
+      postMessage({ menu: menu }, [menu.buffer]);
     };
   }
 
@@ -85,6 +85,7 @@ B2M.convert = (function () {
       progress.value = 0;
       saving.hidden = true;
       view.say('Converting ' + file.name + '\u2026');
+      var declared = null;
       job.onmessage = function (event) {
         if (event.data.done !== undefined) {
           progress.value = file.size ? event.data.done / file.size : 1;
@@ -92,25 +93,40 @@ B2M.convert = (function () {
         }
         job.terminate();
         progress.hidden = true;
-        converted = event.data.bytes;
-        view.show(converted, 'No entries were found in ' + file.name +
-          ': is it a bookmarks file that a browser exported? Its menu.js ' +
-          'holds only the MAX line.').then(function (entries) {
-          saving.hidden = false;
-          $('save-note').textContent = whereSaved();
-          if (!entries) return;
-          view.keep(converted, file.name);
-          view.say('Converted ' + file.name + '. This browser keeps the ' +
-            'menu for this page; to keep it anywhere, save menu.js next ' +
-            'to menu.html.');
-        });
+        converted = event.data.menu;
+        shown(file, declared);
       };
       job.onerror = function (event) {
         job.terminate();
         event.preventDefault();
         failed(file, event.message || policy);
       };
-      job.postMessage({ file: file, module: module });
+      file.arrayBuffer().then(function (bytes) {
+        declared = B2M.charset.declared(new Uint8Array(bytes, 0,
+          Math.min(bytes.byteLength, 4096)), navigator.language);
+        job.postMessage({ bytes: bytes, module: module }, [bytes]);
+      }, function (e) {
+        job.terminate();
+        failed(file, e.message || String(e));
+      });
+    }
+
+    // The menu shown, then kept: said only once it reads back.
+    function shown(file, declared) {
+      view.show(converted, 'No entries were found in ' + file.name +
+        ': is it a bookmarks file that a browser exported? Its menu.js ' +
+        'holds only the MAX line.', declared).then(function (entries) {
+        saving.hidden = false;
+        $('save-note').textContent = whereSaved();
+        if (!entries) return;
+        return view.keep(converted, file.name, declared).then(function (kept) {
+          view.say('Converted ' + file.name + '. ' + (kept
+            ? 'This browser keeps the menu for this page; to keep it ' +
+              'anywhere, save menu.js next to menu.html.'
+            : 'This browser cannot keep it (a private window keeps ' +
+              'nothing): save menu.js next to menu.html to keep it.'));
+        });
+      });
     }
 
     function whereSaved() {
@@ -121,7 +137,8 @@ B2M.convert = (function () {
 
     function download() {
       var link = document.createElement('a');
-      link.href = URL.createObjectURL(converted);
+      link.href = URL.createObjectURL(new Blob([converted],
+        { type: 'text/javascript' }));
       link.download = 'menu.js';
       document.body.appendChild(link);
       link.click();
@@ -139,7 +156,9 @@ B2M.convert = (function () {
         accept: { 'text/javascript': ['.js'] } }] })
         .then(function (handle) { return handle.createWritable(); })
         .then(function (out) {
-          return out.write(converted).then(function () { return out.close(); });
+          return out.write(new Blob([converted])).then(function () {
+            return out.close();
+          });
         })
         .then(function () { view.say('Saved menu.js.'); }, function (e) {
           if (e && e.name === 'AbortError') return;

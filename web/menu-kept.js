@@ -1,11 +1,12 @@
 // The last menu converted in the page, kept in this browser's IndexedDB:
-// its bytes and the name of the file it came from. Nothing is sent
-// anywhere.
+// its bytes, the name of the file it came from, the charset that file
+// declared and the one chosen for it. Bytes, not a Blob: some browsers
+// store no Blob in a private session. Nothing is sent anywhere.
 /* global B2M */
 (function (B2M) {
   'use strict';
 
-  var kept = { menu: null }; // { bytes, name } of the menu kept, if any
+  var kept = { menu: null }; // the record of the menu kept, if any
 
   // Runs work(store) in a transaction; resolves to what its request gave.
   function store(mode, work) {
@@ -38,11 +39,25 @@
     });
   }
 
-  function keep(bytes, name) {
-    kept.menu = { bytes: bytes, name: name };
-    return store('readwrite', function (s) {
-      return s.put({ bytes: bytes, name: name, at: Date.now() }, 'last');
-    }).catch(function () { /* storage off: shown for this visit only */ });
+  function put(record) {
+    return store('readwrite', function (s) { return s.put(record, 'last'); });
+  }
+
+  // Resolves to whether the menu is kept: only once it reads back whole.
+  function keep(bytes, name, declared) {
+    var record = { bytes: bytes, name: name, declared: declared || null,
+      chosen: null, at: Date.now() };
+    kept.menu = null;
+    return put(record).then(recall).then(function (v) {
+      return !!v && v.bytes.length === bytes.length && v.at === record.at;
+    }, function () { return false; });
+  }
+
+  // The charset chosen for the kept menu, or null for none.
+  function choose(charset) {
+    if (!kept.menu) return Promise.resolve();
+    kept.menu.chosen = charset;
+    return put(kept.menu).catch(function () { /* for this visit only */ });
   }
 
   function forget() {
@@ -55,13 +70,18 @@
   function recall() {
     return store('readonly', function (s) { return s.get('last'); })
       .then(function (v) {
-        var ok = v && typeof v === 'object' && v.bytes instanceof Blob &&
-          typeof v.name === 'string' && v.name.length < 4096;
+        var named = function (c) {
+          return c === null || c === undefined || B2M.charset.named(c) === c;
+        };
+        var ok = v && typeof v === 'object' && v.bytes instanceof Uint8Array &&
+          typeof v.name === 'string' && v.name.length < 4096 &&
+          named(v.declared) && named(v.chosen);
         if (v !== undefined && !ok) forget();
         if (ok) kept.menu = v;
         return ok ? v : null;
       }, function () { return null; });
   }
 
-  B2M.kept = { state: kept, keep: keep, forget: forget, recall: recall };
+  B2M.kept = { state: kept, keep: keep, forget: forget, recall: recall,
+    choose: choose };
 })(B2M);

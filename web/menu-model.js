@@ -135,10 +135,8 @@
     legacy.add(name);
     longestLegacy = Math.max(longestLegacy, name.length);
   });
-  // Numeric references to these C1 controls mean windows-1252's letters.
-  var c1 = '\u20ac\x81\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030' +
-    '\u0160\u2039\u0152\x8d\u017d\x8f\x90\u2018\u2019\u201c\u201d\u2022' +
-    '\u2013\u2014\u02dc\u2122\u0161\u203a\u0153\x9d\u017e\u0178';
+  // Numeric references to C1 controls mean windows-1252's letters.
+  var c1 = B2M.charset.c1;
 
   function numeric(digits, hex) {
     var v = parseInt(digits.length > 8 ? digits.slice(-9) : digits,

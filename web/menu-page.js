@@ -1,7 +1,7 @@
 // The page's wiring: which state it is in (a menu, none, a broken one),
-// the one keydown handler, Copy, the source panel, print, and what the
+// the charset it reads the menu in, the one keydown handler, and what the
 // converter may ask of it.
-/* global B2M, ref:writable, nam:writable, par:writable, MAX:writable */
+/* global B2M, ref, nam, par, MAX */
 (function (B2M) {
   'use strict';
 
@@ -9,7 +9,6 @@
     model: null,
     canConvert: false, // the converter is beside the page
     beside: true,      // the menu shown is a menu.js beside the page
-    sourceOf: 0,       // the entry whose source the panel shows
   };
 
   function $(id) { return document.getElementById(id); }
@@ -39,6 +38,7 @@
     $('menu').hidden = true;
     $('find').hidden = true;
     $('actions').hidden = true;
+    $('read-as-box').hidden = true;
     $('count').textContent = '';
     say(words, command);
   }
@@ -91,31 +91,10 @@
       plural(m.folders, ' folder', ' folders');
     $('find').hidden = false;
     $('actions').hidden = false;
+    $('read-as-box').hidden = false;
+    fillReadAs(chosen());
     B2M.tree.show();
     B2M.search.indexWhenIdle();
-  }
-
-  // Runs menu.js bytes as the page runs menu.js: into fresh arrays, with
-  // the same reader after. Resolves to whether the script failed.
-  function runMenu(bytes) {
-    return new Promise(function (done) {
-      ref = [];
-      nam = [];
-      par = [];
-      MAX = undefined;
-      B2M.watchLoading();
-      var script = document.createElement('script');
-      script.src = URL.createObjectURL(bytes);
-      var end = function () {
-        var failed = B2M.stopWatching();
-        URL.revokeObjectURL(script.src);
-        script.remove();
-        done(failed);
-      };
-      script.onload = end;
-      script.onerror = end;
-      document.head.appendChild(script);
-    });
   }
 
   function showMissing() {
@@ -124,83 +103,6 @@
         : ',') + ' in this folder with', 'bookmarks2menu bookmarks.html');
     $('drop').hidden = !page.canConvert;
     $('convert-again').hidden = true;
-  }
-
-  // ---- Copy and the source panel ---------------------------------------
-
-  // c, or the platform's copy chord with nothing selected: the focused
-  // entry's address. A c that goes on a type-ahead is typed.
-  function isCopy(event) {
-    if (event.key !== 'c' || event.altKey) return false;
-    if (event.ctrlKey || event.metaKey) return !String(getSelection());
-    return Date.now() - B2M.tree.state.typedAt > 500;
-  }
-
-  function copyAddress(k) {
-    var m = page.model;
-    if (m.folder[k]) return say('A folder has no address to copy.');
-    var words = m.address(k), name = m.label(k);
-    var fallback = function () {
-      showSource(k);
-      var range = document.createRange();
-      range.selectNodeContents($('source-text'));
-      getSelection().removeAllRanges();
-      getSelection().addRange(range);
-      say('The clipboard is not open to this page: the address of "' +
-        name + '" is selected, for Ctrl+C.');
-    };
-    if (!navigator.clipboard) return fallback();
-    // A clipboard that never answers is as good as none.
-    var settled = false, wait = setTimeout(function () {
-      settled = true;
-      fallback();
-    }, 2000);
-    navigator.clipboard.writeText(words).then(function () {
-      if (settled) return;
-      clearTimeout(wait);
-      say('Copied the address of "' + name + '".');
-    }, function () {
-      clearTimeout(wait);
-      if (!settled) fallback();
-    });
-  }
-
-  function showSource(k) {
-    page.sourceOf = k;
-    $('source-title').textContent = page.model.label(k);
-    $('source-text').textContent = page.model.address(k);
-    $('source').hidden = false;
-    $('source-close').focus();
-  }
-  function closeSource() {
-    var k = page.sourceOf, tree = B2M.tree.state;
-    $('source').hidden = true;
-    if (k && page.model && tree.rowOf[k] >= 0 && !tree.view.box.hidden)
-      B2M.tree.focusRow(k);
-  }
-
-  // ---- Print: every entry, with each link's address --------------------
-
-  function fillPrint() {
-    var box = $('print'), m = page.model;
-    if (!m || box.firstChild) return;
-    var out = document.createDocumentFragment();
-    B2M.tree.walk(m, function () { return true; }, function (k) {
-      var line = document.createElement('div');
-      line.className = m.folder[k] ? 'folder' : 'link';
-      line.dataset.entry = String(m.entry[k]);
-      line.style.setProperty('--indent',
-        String(Math.min(m.depth[k], B2M.tree.indentLevels) - 1));
-      line.textContent = m.label(k);
-      if (!m.folder[k]) {
-        var where = document.createElement('span');
-        where.className = 'address';
-        where.textContent = m.address(k);
-        line.append(' ', where);
-      }
-      out.appendChild(line);
-    });
-    box.appendChild(out);
   }
 
   // ---- The page's one keydown handler ----------------------------------
@@ -222,7 +124,8 @@
         event.altKey) return false;
     if (event.key === '/' && !$('find').hidden) $('search').focus();
     else if (event.key === '?') toggleMore(true);
-    else if (event.key === 'Escape' && !$('source').hidden) closeSource();
+    else if (event.key === 'Escape' && !$('source').hidden)
+      B2M.actions.closeSource();
     else return false;
     return true;
   }
@@ -269,12 +172,13 @@
     $('more-button').addEventListener('click', function () {
       toggleMore(false);
     });
-    $('source-close').addEventListener('click', closeSource);
+    $('source-close').addEventListener('click', B2M.actions.closeSource);
+    $('read-as').addEventListener('change', readAs);
     $('forget').addEventListener('click', forget);
-    addEventListener('beforeprint', fillPrint);
+    addEventListener('beforeprint', B2M.actions.fillPrint);
     addEventListener('afterprint', function () { $('print').textContent = ''; });
     matchMedia('print').addEventListener('change', function (event) {
-      if (event.matches) fillPrint();
+      if (event.matches) B2M.actions.fillPrint();
     });
   }
 
@@ -282,10 +186,7 @@
     $('forget').hidden = true;
     B2M.kept.forget().then(function () {
       if (page.beside) return;
-      ref = [];
-      nam = [];
-      par = [];
-      MAX = undefined;
+      B2M.clearArrays();
       showMissing();
     });
   }
@@ -294,7 +195,8 @@
   function showKept() {
     B2M.kept.recall().then(function (v) {
       if (!v) return;
-      return runMenu(v.bytes).then(function (failed) {
+      B2M.load.use(v.bytes, v.declared);
+      return B2M.load.settle(v.chosen, false).then(function (failed) {
         show(failed);
         if (page.model) say('The menu converted from ' + v.name + ', kept ' +
           'in this browser; a menu.js next to this page comes first.');
@@ -302,34 +204,84 @@
     });
   }
 
+  // ---- The charset: detected, or chosen with "Read as…" ----------------
+
+  // Where a choice for menu.js beside the page is remembered.
+  function choiceKey() {
+    return 'bookmarks2menu:charset:' + location.pathname + ':' +
+      Math.max(ref.length || 0, nam.length || 0, par.length || 0);
+  }
+  function chosen() {
+    if (B2M.load.state.bytes)
+      return B2M.kept.state.menu && B2M.kept.state.menu.chosen;
+    try { return B2M.charset.named(localStorage.getItem(choiceKey()) || ''); }
+    catch { return null; }
+  }
+
+  function readAs() {
+    var choice = $('read-as').value || null, key = choiceKey();
+    if (!B2M.load.state.bytes) {
+      try {
+        if (choice) localStorage.setItem(key, choice);
+        else localStorage.removeItem(key);
+      } catch { /* storage off: for this visit only */ }
+    } else {
+      B2M.kept.choose(choice);
+    }
+    B2M.load.settle(choice, false).then(function (failed) {
+      show(failed);
+      $('read-as').focus();
+    });
+  }
+
+  // "Read as…" with the charset the menu is read in now.
+  function fillReadAs(choice) {
+    var select = $('read-as'), load = B2M.load.state;
+    if (!select.options.length)
+      [['', 'Automatic']].concat(B2M.charset.list).forEach(function (c) {
+        select.add(new Option(c[1], c[0]));
+      });
+    var now = B2M.charset.list.filter(function (c) {
+      return c[0] === load.charset;
+    })[0];
+    select.options[0].textContent = 'Automatic' + (now && !choice ?
+      ' (' + now[1] + ')' : '');
+    select.value = choice || '';
+  }
+
   function start() {
     var failed = B2M.stopWatching();
     listen();
     if (B2M.convert) page.canConvert = B2M.convert.start(converterSide);
     page.beside = !B2M.loading.missing;
-    if (page.beside) return show(failed);
-    showMissing();
-    showKept();
+    if (!page.beside) {
+      showMissing();
+      return showKept();
+    }
+    B2M.load.settle(chosen(), failed).then(show);
   }
 
-  // What the converter may ask of the page.
+  // What the converter may ask of the page: menu.js bytes shown, read in
+  // the charset their export declared, if any, and kept.
   var converterSide = {
     say: say,
-    show: function (bytes, emptyHint) {
-      return runMenu(bytes).then(function (failed) {
+    show: function (bytes, emptyHint, declared) {
+      B2M.load.use(bytes, declared);
+      return B2M.load.settle(null, false).then(function (failed) {
         scrollTo(0, 0);
         show(failed, emptyHint);
         return page.model ? page.model.n - 1 : 0;
       });
     },
-    keep: function (bytes, name) {
-      $('forget').hidden = false;
-      return B2M.kept.keep(bytes, name);
+    keep: function (bytes, name, declared) {
+      return B2M.kept.keep(bytes, name, declared).then(function (kept) {
+        $('forget').hidden = !kept;
+        return kept;
+      });
     },
   };
 
-  B2M.page = { isCopy: isCopy, copyAddress: copyAddress,
-    showSource: showSource };
+  B2M.page = { state: page, say: say };
 
   if (document.readyState === 'loading')
     document.addEventListener('DOMContentLoaded', start);

@@ -216,8 +216,8 @@
   function onKey(event) {
     var up = event.key === 'ArrowUp' && hits.current === 0;
     if (event.key === 'Escape' || up) hits.field.focus();
-    else if (B2M.page.isCopy(event))
-      B2M.page.copyAddress(hits.found[hits.current]);
+    else if (B2M.actions.isCopy(event))
+      B2M.actions.copyAddress(hits.found[hits.current]);
     else if (moves[event.key]) focusHit(moves[event.key](hits.current));
     else return false;
     return true;

@@ -150,11 +150,11 @@
   }
 
   // Whatever is stored may be junk: it is checked and bounded, and dropped
-  // whole when it fails.
+  // whole when it fails. False when nothing was stored.
   function recall() {
     var m = tree.model, stored = null, kept = null;
-    try { stored = localStorage.getItem(tree.memory); } catch { return; }
-    if (stored === null) return;
+    try { stored = localStorage.getItem(tree.memory); } catch { return false; }
+    if (stored === null) return false;
     if (stored.length <= 12 * m.folders + 2) {
       try { kept = JSON.parse(stored); } catch { kept = null; }
     }
@@ -165,9 +165,19 @@
       });
     if (!ok) {
       try { localStorage.removeItem(tree.memory); } catch { /* nothing */ }
-      return;
+      return true;
     }
     kept.forEach(function (e) { tree.open[m.slot(e)] = 1; });
+    return true;
+  }
+
+  // With nothing remembered, the top-level folders open where all they
+  // hold fits on the first screen, as the browsers' own managers show it.
+  function openFirstScreen() {
+    var m = tree.model, top = m.kids[0], rows = top.length;
+    top.forEach(function (k) { if (m.folder[k]) rows += m.kids[k].length; });
+    if (rows * 32 > innerHeight) return; // rows are about 32 px high
+    top.forEach(function (k) { if (m.folder[k]) tree.open[k] = 1; });
   }
 
   function refresh() {
@@ -211,7 +221,7 @@
 
   // Shows the model's first rows, with the folders remembered open.
   function show() {
-    recall();
+    if (!recall()) openFirstScreen();
     tree.view.box.hidden = false;
     flatten();
     tree.current = tree.view.keep = tree.rows[0];
@@ -268,7 +278,7 @@
   function activate(k, key) {
     var kind = tree.model.kind(k);
     if (kind === 'folder') setOpen(k, !tree.open[k]);
-    else if (kind === 'inert') B2M.page.showSource(k);
+    else if (kind === 'inert') B2M.actions.showSource(k);
     else if (key === ' ') tree.view.drawn.get(k).click();
     else return false;
     return true;
@@ -277,7 +287,7 @@
   function onKey(event) {
     var k = tree.current, r = tree.rowOf[k], key = event.key;
     if (key === 'Enter' || key === ' ') return activate(k, key);
-    if (B2M.page.isCopy(event)) B2M.page.copyAddress(k);
+    if (B2M.actions.isCopy(event)) B2M.actions.copyAddress(k);
     else if (moves[key]) r = moves[key](r, k);
     else if (key.length === 1 && !/[\s/?]/.test(key) && !event.ctrlKey &&
              !event.metaKey && !event.altKey) r = typeAhead(r, key);
@@ -294,7 +304,7 @@
     if (!row) return;
     var k = tree.model.slot(Number(row.dataset.entry));
     if (k !== tree.current || document.activeElement !== row) focusRow(k);
-    if (event.target.closest('.copy')) B2M.page.copyAddress(k);
+    if (event.target.closest('.copy')) B2M.actions.copyAddress(k);
     else activate(k, 'click');
   }
 
