@@ -9,11 +9,10 @@
 // Usage: node page_test.js CONVERTER PAGE OUTDIR EXPORT...
 'use strict';
 const fs = require('fs');
-const http = require('http');
-const os = require('os');
 const path = require('path');
-const { execFileSync } = require('child_process');
-const { evaluate, pageModel } = require('./menu_tools');
+const { evaluate } = require('./menu_tools');
+const { pages, shown, serve, decodedOtherwise } =
+  require('./page_cases');
 
 const [converter, page, outdir, ...files] = process.argv.slice(2);
 let playwright, axe;
@@ -30,76 +29,15 @@ if (!fs.existsSync(chromiumPath)) {
   process.exit(process.env.B2M_REQUIRE_BROWSER ? 1 : 77);
 }
 
-const work = fs.mkdtempSync(path.join(os.tmpdir(), 'b2m-page-'));
-const pageDir = path.dirname(page);
-// The optional converter, left out of a bare page.
-const wasm = path.join(pageDir, 'bookmarks2menu-wasm.js');
-const { model, charset } = pageModel(pageDir);
-let made = 0;
-// A folder with the page and, unless `menu` is null, a menu.js: the
-// converter's for `html`, or `menu` itself. `bare`: without the converter.
-function site(html, menu, bare) {
-  const dir = path.join(work, String(made++));
-  fs.cpSync(pageDir, dir, { recursive: true });
-  if (bare) fs.rmSync(path.join(dir, path.basename(wasm)), { force: true });
-  if (menu === undefined) {
-    fs.writeFileSync(path.join(dir, 'in.html'), html);
-    execFileSync(path.resolve(converter), ['in.html'], { cwd: dir });
-  } else if (menu !== null) {
-    fs.writeFileSync(path.join(dir, 'menu.js'), menu);
-  }
-  return 'file://' + path.join(dir, 'menu.html');
-}
+const { work, wasm, site, menuOf, writtenIn, checkEntries, done } =
+  pages(converter, path.dirname(page));
 
 const worked = fs.readFileSync(path.join(__dirname, 'data/worked.html'));
 const long = 'x'.repeat(300);
 const untitled = '<DL><p>\n<DT><H3 ADD_DATE="1"></H3>\n<DL><p>\n' +
   '<DT><A HREF="https://example.org/untitled"></A>\n</DL><p>\n' +
   `<DT><A HREF="https://example.org/${long}">${long}</A>\n</DL><p>\n`;
-const menuOf = (html) => {
-  const dir = path.join(work, 'm' + made++);
-  fs.mkdirSync(dir);
-  fs.writeFileSync(path.join(dir, 'in.html'), html);
-  execFileSync(path.resolve(converter), ['in.html'], { cwd: dir });
-  return fs.readFileSync(path.join(dir, 'menu.js'), 'latin1');
-};
 const workedMenu = menuOf(worked);
-
-// What the page shows: the status line, and each row of the tree, drawn
-// only near the screen, so collected while scrolling: its entry, the entry
-// above it (from aria-level), its name and whether it is a live link.
-async function shown(tab) {
-  const rows = new Map();
-  for (let y = 0; ; ) {
-    const part = await tab.evaluate((at) => {
-      scrollTo(0, at);
-      return new Promise((done) => requestAnimationFrame(() => done({
-        end: scrollY + innerHeight >= document.body.scrollHeight - 1,
-        step: innerHeight / 2,
-        rows: [...document.querySelectorAll('#menu [role="treeitem"]')]
-          .map((r) => ({ entry: Number(r.dataset.entry),
-            top: parseFloat(r.style.top),
-            level: Number(r.getAttribute('aria-level')),
-            name: r.querySelector('.title').textContent,
-            live: r.matches('a[href]') })) })));
-    }, y);
-    part.rows.forEach((r) => rows.set(r.entry, r));
-    if (part.end) break;
-    y += part.step;
-  }
-  const above = [];
-  const entries = [...rows.values()].sort((a, b) => a.top - b.top)
-    .map((r) => {
-      above[r.level] = r.entry;
-      return { ...r, parent: r.level > 1 ? above[r.level - 1] : 0 };
-    });
-  return tab.evaluate((list) => ({
-    status: document.getElementById('status').textContent,
-    tree: !!document.getElementById('menu').offsetHeight,
-    markup: document.querySelectorAll('#menu img, #menu b').length,
-    entries: list,
-  }), entries);
-}
 
 async function violations(tab) {
   await tab.addScriptTag({ content: axe.source });
@@ -107,40 +45,15 @@ async function violations(tab) {
   return result.violations.map((v) => `${v.id} (${v.nodes.length})`);
 }
 
-// The charset an export was written in: a legacy fixture's is in its
-// name; a UTF-8 one is UTF-8; the old Mac exports are the detector's.
-function writtenIn(file, bytes) {
-  const legacy = /^legacy-(.+)\.html$/.exec(path.basename(file));
-  return legacy ? legacy[1] : charset.detect(new Uint8Array(bytes), 'en');
-}
-
-// Each entry of the converted menu.js once, under its parent, named by
-// its title (or address) as the page's model decodes it, in the charset
-// the export was written in; script addresses never live.
-function checkEntries(menu, seen, problems, written) {
-  const utf8 = (v) => charset.decode(Buffer.from(v, 'latin1'), written);
-  for (let i = 1; i < menu.MAX; i++) {
-    const s = seen.filter((e) => e.entry === i);
-    if (s.length !== 1) { problems.push(`entry ${i} shown ${s.length} times`);
-      continue; }
-    const where = model.decodeAttribute(utf8(menu.ref[i]));
-    let want = model.decodeText(utf8(menu.nam[i]));
-    if (!want.trim() && menu.ref[i] !== '.') want = where;
-    if (!want.trim()) want = '(untitled)';
-    if (s[0].name !== want) problems.push(`entry ${i} named ${s[0].name}`);
-    if (s[0].parent !== menu.par[i]) problems.push(`entry ${i} misplaced`);
-    if (menu.ref[i] !== '.' && s[0].live !== model.isLive(where))
-      problems.push(`entry ${i} wrongly live or inert`);
-  }
-}
-
 // The pages: each with what must hold of it.
-const pages = [
+const cases = [
   ...files.map((file) => ({
     what: path.basename(file), url: site(fs.readFileSync(file)) + '#open',
     menu: evaluate(menuOf(fs.readFileSync(file))),
-    written: writtenIn(file, fs.readFileSync(file)),
+    written: writtenIn(file),
   })),
+  { what: 'references decoded as the browser decodes them',
+    url: site(worked), decodes: true },
   { what: 'empty menu', url: site('<DL><p>\n</DL><p>\n'),
     status: /The menu is empty/, tree: false },
   { what: 'untitled entries', url: site(untitled) + '#open',
@@ -227,7 +140,8 @@ async function keyboardAndSearch(browser, problems) {
     problems.push('the hit is not reachable by keyboard');
   await tab.fill('#search', '');
   const back = await focused(tab);
-  if (!(await shown(tab)).tree || back.open.join() !== '1')
+  if (!(await shown((f, a) => tab.evaluate(f, a))).tree ||
+      back.open.join() !== '1')
     problems.push('clearing the search did not bring the tree back');
   await tab.goto(url);
   if ((await focused(tab)).open.join() !== '1')
@@ -376,19 +290,7 @@ async function edges(browser, problems) {
 // Served over http under `default-src 'self'`: the viewer works and
 // nothing is refused on load; the converter says the policy forbids it.
 async function strictPolicy(browser, problems) {
-  const dir = path.dirname(site(worked).slice(7));
-  const server = http.createServer((req, res) => {
-    const file = path.join(dir, new URL(req.url, 'http://x').pathname);
-    if (!file.startsWith(dir) || !fs.existsSync(file)) {
-      res.writeHead(404);
-      return res.end();
-    }
-    res.writeHead(200, { 'Content-Security-Policy': "default-src 'self'",
-      'Content-Type': file.endsWith('.html') ? 'text/html'
-        : file.endsWith('.css') ? 'text/css' : 'text/javascript' });
-    res.end(fs.readFileSync(file));
-  });
-  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  const server = await serve(path.dirname(site(worked).slice(7)));
   const tab = await browser.newPage();
   const refused = [];
   tab.on('console', (m) => /Content Security Policy|Refused/.test(m.text()) &&
@@ -459,11 +361,11 @@ async function main() {
       (problems.length ? ': ' + problems.slice(0, 5).join('; ') : ''));
   };
   try {
-    for (const p of pages) {
+    for (const p of cases) {
       const tab = await browser.newPage({
         viewport: { width: p.narrow ? 390 : 1000, height: 800 } });
       await tab.goto(p.url);
-      const s = await shown(tab);
+      const s = await shown((f, a) => tab.evaluate(f, a));
       const problems = await violations(tab);
       if (p.menu) checkEntries(p.menu, s.entries, problems, p.written);
       if (p.status && !p.status.test(s.status))
@@ -480,6 +382,10 @@ async function main() {
           problems.push('search: ' + await tab.textContent('#hits-count'));
       }
       if (s.markup) problems.push('a title became markup');
+      if (p.decodes) {
+        const otherwise = await tab.evaluate(decodedOtherwise);
+        if (otherwise.length) problems.push('decoded otherwise: ' + otherwise);
+      }
       if (p.narrow && await tab.evaluate(() =>
         document.documentElement.scrollWidth > 390)) problems.push('overflow');
       verdict(p.what, problems);
@@ -535,9 +441,9 @@ async function main() {
       printed === want ? [] : [`printed ${printed}`]);
   } finally {
     await browser.close();
-    fs.rmSync(work, { recursive: true, force: true });
+    done();
   }
-  const all = pages.length + 6 + (fs.existsSync(wasm) ? 1 : 0);
+  const all = cases.length + 6 + (fs.existsSync(wasm) ? 1 : 0);
   console.log(`${all - failed} passed, ${failed} failed`);
   process.exit(failed ? 1 : 0);
 }

@@ -1,0 +1,150 @@
+// What the browser tests share, whichever engine they drive: pages made
+// with a converted menu.js, what a page should show, and the in-page
+// scripts that read what it does show.
+'use strict';
+const fs = require('fs');
+const http = require('http');
+const os = require('os');
+const path = require('path');
+const { execFileSync } = require('child_process');
+const { pageModel } = require('./menu_tools');
+
+// Folders of pages built from the page folder PAGE_DIR by CONVERTER.
+function pages(converter, pageDir) {
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'b2m-page-'));
+  const wasm = path.join(pageDir, 'bookmarks2menu-wasm.js');
+  const { model, charset } = pageModel(pageDir);
+  let made = 0;
+  const convertIn = (dir, html) => {
+    fs.writeFileSync(path.join(dir, 'in.html'), html);
+    execFileSync(path.resolve(converter), ['in.html'],
+      { cwd: dir, stdio: 'ignore' });
+  };
+  // A folder with the page and, unless `menu` is null, a menu.js: the
+  // converter's for `html`, or `menu` itself. `bare`: no converter.
+  function site(html, menu, bare) {
+    const dir = path.join(work, String(made++));
+    fs.cpSync(pageDir, dir, { recursive: true });
+    if (bare) fs.rmSync(path.join(dir, path.basename(wasm)), { force: true });
+    if (menu === undefined) convertIn(dir, html);
+    else if (menu !== null) fs.writeFileSync(path.join(dir, 'menu.js'), menu);
+    return 'file://' + path.join(dir, 'menu.html');
+  }
+  // The command line's menu.js for `html`, a byte a character.
+  function menuOf(html) {
+    const dir = path.join(work, 'm' + made++);
+    fs.mkdirSync(dir);
+    convertIn(dir, html);
+    return fs.readFileSync(path.join(dir, 'menu.js'), 'latin1');
+  }
+  // The charset an export was written in: a legacy fixture's is in its
+  // name; a UTF-8 one is UTF-8; the old Mac exports are the detector's.
+  function writtenIn(file) {
+    const legacy = /^legacy-(.+)\.html$/.exec(path.basename(file));
+    return legacy ? legacy[1]
+      : charset.detect(new Uint8Array(fs.readFileSync(file)), 'en');
+  }
+  // Each entry of a menu shown once, under its parent, named by its title
+  // (or address) as the page's model decodes it in the charset the export
+  // was written in; script addresses never live.
+  function checkEntries(menu, seen, problems, written) {
+    const text = (v) => charset.decode(Buffer.from(v, 'latin1'), written);
+    for (let i = 1; i < menu.MAX; i++) {
+      const s = seen.filter((e) => e.entry === i);
+      if (s.length !== 1) {
+        problems.push(`entry ${i} shown ${s.length} times`);
+        continue;
+      }
+      const where = model.decodeAttribute(text(menu.ref[i]));
+      let want = model.decodeText(text(menu.nam[i]));
+      if (!want.trim() && menu.ref[i] !== '.') want = where;
+      if (!want.trim()) want = '(untitled)';
+      if (s[0].name !== want) problems.push(`entry ${i} named ${s[0].name}`);
+      if (s[0].parent !== menu.par[i]) problems.push(`entry ${i} misplaced`);
+      if (menu.ref[i] !== '.' && s[0].live !== model.isLive(where))
+        problems.push(`entry ${i} wrongly live or inert`);
+    }
+  }
+  const done = () => fs.rmSync(work, { recursive: true, force: true });
+  return { work, wasm, site, menuOf, writtenIn, checkEntries, done };
+}
+
+// In the page: scrolls to `at` and, a frame later, says which rows are
+// drawn. Rows are drawn only near the screen, so a caller scrolls on.
+function rowsAt(at) {
+  scrollTo(0, at);
+  return new Promise((done) => requestAnimationFrame(() => done({
+    end: scrollY + innerHeight >= document.body.scrollHeight - 1,
+    step: innerHeight / 2,
+    rows: [...document.querySelectorAll('#menu [role="treeitem"]')]
+      .map((r) => ({ entry: Number(r.dataset.entry),
+        top: parseFloat(r.style.top),
+        level: Number(r.getAttribute('aria-level')),
+        name: r.querySelector('.title').textContent,
+        live: r.matches('a[href]') })) })));
+}
+
+// What the page shows, with `evaluate(fn, arg)` running fn in it: the
+// status, whether the tree shows, and each row collected while scrolling,
+// with the entry above it (from aria-level).
+async function shown(evaluate) {
+  const rows = new Map();
+  for (let y = 0; ; ) {
+    const part = await evaluate(rowsAt, y);
+    part.rows.forEach((r) => rows.set(r.entry, r));
+    if (part.end) break;
+    y += part.step;
+  }
+  const above = [];
+  const entries = [...rows.values()].sort((a, b) => a.top - b.top)
+    .map((r) => {
+      above[r.level] = r.entry;
+      return { ...r, parent: r.level > 1 ? above[r.level - 1] : 0 };
+    });
+  const page = await evaluate(() => ({
+    status: document.getElementById('status').textContent,
+    tree: !!document.getElementById('menu').offsetHeight,
+    markup: document.querySelectorAll('#menu img, #menu b').length,
+  }));
+  return { ...page, entries };
+}
+
+// In the page: the strings, mostly references, that the page's model
+// decodes otherwise than this browser's own parser does, as text and in
+// an attribute; the parser works in a document of its own, never shown.
+function decodedOtherwise() {
+  const samples = ['a&amp;b &lt;i&gt; &quot; &apos;', '?x=1&lang=en&sect=7',
+    '&curren;cy &currency &copy2026 &copy=', '&notit; &notin; &not',
+    '&amp &ampx &amp= &AMP;', '&#x80;&#150;&#0;&#xD800;&#x110000;&#13;',
+    '&#128512; &#x1F600 &#65&#x41;', '&#; &#x; & &unknown; a& &;',
+    '&eacute &Eacute; &nbsp; &NotNestedGreaterGreater; &fjlig;',
+    'a\r\nb\rc', '&lt&gt&amp&quot&#39', '&Aacute=&aacuteb&aacute1'];
+  const doc = document.implementation.createHTMLDocument('');
+  const box = doc.createElement('div');
+  const text = doc.createElement('textarea');
+  return samples.filter((s) => {
+    text.innerHTML = s;
+    box.innerHTML = '<a title="' + s + '"></a>';
+    return B2M.model.decodeText(s) !== text.textContent ||
+      B2M.model.decodeAttribute(s) !== box.firstChild.getAttribute('title');
+  });
+}
+
+// DIR served on a port of 127.0.0.1 under `default-src 'self'`.
+async function serve(dir) {
+  const server = http.createServer((req, res) => {
+    const file = path.join(dir, new URL(req.url, 'http://x').pathname);
+    if (!file.startsWith(dir) || !fs.existsSync(file)) {
+      res.writeHead(404);
+      return res.end();
+    }
+    res.writeHead(200, { 'Content-Security-Policy': "default-src 'self'",
+      'Content-Type': file.endsWith('.html') ? 'text/html'
+        : file.endsWith('.css') ? 'text/css' : 'text/javascript' });
+    res.end(fs.readFileSync(file));
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  return server;
+}
+
+module.exports = { pages, shown, serve, decodedOtherwise };
