@@ -64,6 +64,11 @@ if(B2M_WEB)
     DEPENDS ${web_dir}/bookmarks2menu.wasm cmake/embed_wasm.cmake
             web/menu-convert.js VERBATIM)
   set(B2M_CONVERTER ${web_dir}/bookmarks2menu-wasm.js)
+  # The committed copy, for the page in the source tree, made anew.
+  add_custom_target(refresh_converter
+    COMMAND ${CMAKE_COMMAND} -E copy ${B2M_CONVERTER}
+            ${PROJECT_SOURCE_DIR}/web/bookmarks2menu-wasm.js
+    DEPENDS ${B2M_CONVERTER} VERBATIM)
 else()
   message(STATUS "WebAssembly: no clang for wasm32-wasi with wasi-libc and "
           "libc++ (Debian: clang lld wasi-libc libc++-14-dev-wasm32 "

@@ -110,23 +110,23 @@ async function shown(evaluate) {
 }
 
 // In the page: the strings, mostly references, that the page's model
-// decodes otherwise than this browser's own parser does, as text and in
-// an attribute; the parser works in a document of its own, never shown.
+// decodes otherwise than this browser's own parser does, as a link's text
+// and as its address. DOMParser's documents are inert, and it reads them
+// as a file is read, not by innerHTML's shortcuts. (Chromium alone also
+// decodes a reference without ';' before '=' or a letter where a ';'
+// follows later in the value; the page reads as the standard says.)
 function decodedOtherwise() {
   const samples = ['a&amp;b &lt;i&gt; &quot; &apos;', '?x=1&lang=en&sect=7',
     '&curren;cy &currency &copy2026 &copy=', '&notit; &notin; &not',
-    '&amp &ampx &amp= &AMP;', '&#x80;&#150;&#0;&#xD800;&#x110000;&#13;',
+    '&amp &ampx &amp=', '&AMP; &ampx', '&#x80;&#150;&#0;&#xD800;&#x110000;&#13;',
     '&#128512; &#x1F600 &#65&#x41;', '&#; &#x; & &unknown; a& &;',
     '&eacute &Eacute; &nbsp; &NotNestedGreaterGreater; &fjlig;',
     'a\r\nb\rc', '&lt&gt&amp&quot&#39', '&Aacute=&aacuteb&aacute1'];
-  const doc = document.implementation.createHTMLDocument('');
-  const box = doc.createElement('div');
-  const text = doc.createElement('textarea');
   return samples.filter((s) => {
-    text.innerHTML = s;
-    box.innerHTML = '<a title="' + s + '"></a>';
-    return B2M.model.decodeText(s) !== text.textContent ||
-      B2M.model.decodeAttribute(s) !== box.firstChild.getAttribute('title');
+    const a = new DOMParser().parseFromString('<a title="' + s + '">' + s +
+      '</a>', 'text/html').querySelector('a');
+    return B2M.model.decodeText(s) !== a.textContent ||
+      B2M.model.decodeAttribute(s) !== a.getAttribute('title');
   });
 }
 
