@@ -16,4 +16,10 @@ foreach(file bin/bookmarks2menu share/man/man1/bookmarks2menu.1
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+# The manual names the page where this prefix holds it.
+file(READ ${prefix}/share/man/man1/bookmarks2menu.1 manual)
+string(FIND "${manual}" "${prefix}/share/bookmarks2menu/menu.html" named)
+if(named EQUAL -1)
+  message(FATAL_ERROR "the manual does not name ${prefix}/share/bookmarks2menu")
+endif()
 file(REMOVE_RECURSE ${prefix})
