@@ -170,16 +170,18 @@ __attribute__((target("avx2"))) const char *window_avx2(const char *p,
   return tail_window(p, end, s, mask, match32_avx2);
 }
 
+__attribute__((target("sse2"))) std::uint32_t equal16(const char *p,
+                                                      __m128i c) {
+  return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
+      _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)), c)));
+}
+
 __attribute__((target("sse2"))) std::uint32_t
 equal_sse2(const char *p, const char *end, char c) {
   if (end - p < 32)
     return equal_portable(p, end, c);
   const __m128i v = _mm_set1_epi8(c);
-  const auto half = [&](const char *q) {
-    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
-        _mm_loadu_si128(reinterpret_cast<const __m128i *>(q)), v)));
-  };
-  return half(p) | half(p + 16) << 16;
+  return equal16(p, v) | equal16(p + 16, v) << 16;
 }
 
 // AVX-512BW: the same look-up, 64 bytes at a time, straight into a mask.
@@ -250,7 +252,8 @@ copy_short(char *out, const char *&from, const char *end, const ByteSet &s) {
     std::uint64_t a = 0;
     std::memcpy(&a, from, n);
     std::memcpy(out, &a, 8);
-    mask = match_nibbles(_mm_cvtsi64_si128(static_cast<long long>(a)), s) &
+    mask = match_nibbles(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(&a)),
+                         s) &
            ((1u << n) - 1);
   }
   const unsigned copied = mask != 0 ? lowest_bit(mask) : n;
