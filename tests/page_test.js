@@ -240,6 +240,28 @@ async function searchKeysAndCopy(browser, problems) {
   await tab.close();
 }
 
+// A legacy menu read in another charset with "Read as…", the choice kept
+// for that menu across a reload, and given back.
+async function readAs(browser, problems) {
+  const tab = await browser.newPage();
+  await tab.goto(site(fs.readFileSync(path.join(__dirname,
+    'data/legacy-gbk.html'))));
+  const first = () => tab.textContent('[role="treeitem"] .title');
+  if (await first() !== '收藏夹') problems.push(`read as ${await first()}`);
+  await tab.click('#more-button');
+  await tab.selectOption('#read-as', 'big5');
+  await tab.waitForFunction(() => B2M.load.state.charset === 'big5');
+  const big5 = await first();
+  await tab.reload();
+  if (await first() !== big5 || await tab.inputValue('#read-as') !== 'big5')
+    problems.push('the choice was not kept');
+  await tab.click('#more-button');
+  await tab.selectOption('#read-as', '');
+  await tab.waitForFunction(() => B2M.load.state.charset === 'gbk');
+  problems.push(...await violations(tab));
+  await tab.close();
+}
+
 // Hostile state: junk in storage, a chain of 20,000 folders.
 async function edges(browser, problems) {
   const tab = await browser.newPage();
@@ -405,6 +427,7 @@ async function main() {
     for (const [what, check] of [
       ['keys, search, deep link, kept folders', keyboardAndSearch],
       ['folding search, hit keys, phone, bookmarklet Copy', searchKeysAndCopy],
+      ['Read as… another charset, kept for the menu', readAs],
       ['junk in storage, 20,000 levels', edges],
       ["default-src 'self' over http", strictPolicy]]) {
       const problems = [];
@@ -454,7 +477,7 @@ async function main() {
     await browser.close();
     done();
   }
-  const all = cases.length + 6 + (fs.existsSync(wasm) ? 1 : 0);
+  const all = cases.length + 7 + (fs.existsSync(wasm) ? 1 : 0);
   console.log(`${all - failed} passed, ${failed} failed`);
   process.exit(failed ? 1 : 0);
 }
