@@ -170,16 +170,12 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
   for (Wanted want = wanted(scan);
        (window = find_window(window, end, *want.set, mask)) != end;) {
     const char *next = window + 32;
-    // Counted quotes: whether bit b of the window is inside a value.
-    const bool was_quoted = scan.quoted;
+    // Counted quotes: scan.quoted stays what it was at the window's start
+    // and is set to what it is at each stop, then at the window's end.
+    const bool counting = want.counting, was_quoted = scan.quoted;
     const std::uint32_t quotes =
-        want.counting ? equal_mask(window, end, '"') & mask : 0;
-    const auto quoted_at = [&](int b) {
-      return was_quoted != odd_bits(quotes & ((std::uint32_t{1} << b) - 1));
-    };
+        counting ? equal_mask(window, end, '"') & mask : 0;
     mask &= ~quotes;
-    if (want.counting)
-      scan.quoted = was_quoted != odd_bits(quotes);
     for (; mask != 0; mask &= mask - 1) {
       const int bit = lowest_bit(mask);
       const std::size_t at = window - begin + bit;
@@ -193,8 +189,9 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
         end_line(scan, text, at);
         return Scanned::end;
       }
-      if (want.counting)
-        scan.quoted = quoted_at(bit);
+      if (counting)
+        scan.quoted =
+            was_quoted != odd_bits(quotes & ((std::uint32_t{1} << bit) - 1));
       bool changed;
       if (c == '"') {
         changed = on_quote(scan, text, at);
@@ -211,20 +208,17 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
         scan.nul = at;
         changed = true;
       }
-      if (want.counting)
-        scan.quoted = was_quoted != odd_bits(quotes);
       if (!changed)
         continue;
       const Wanted now = wanted(scan);
       if (now.set != want.set || now.counting != want.counting) {
-        // The rest of the window is looked at anew.
-        if (want.counting)
-          scan.quoted = quoted_at(bit);
-        want = now;
+        want = now; // the rest of the window is looked at anew
         next = begin + at + 1;
         break;
       }
     }
+    if (counting && next == window + 32)
+      scan.quoted = was_quoted != odd_bits(quotes);
     window = next;
   }
   scan.scanned = text.size();
