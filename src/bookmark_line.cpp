@@ -161,9 +161,205 @@ void end_line(LineScan &scan, std::string_view text, std::size_t size) {
   scan.line.text = text.substr(0, size < scan.nul ? size : scan.nul);
 }
 
+// The classes of the window of 64 bytes that the search is in.
+struct Cursor {
+  std::string_view text;
+  std::size_t at = npos; // the window's start; npos before the first
+  Classes classes = {};
+};
+
+enum Class : unsigned { open = 1, close = 2, quote = 4, stop = 8 };
+
+// Looks at the window from `from` on; a window with none of the classes
+// starts a run, such as icon data, that the window search passes whole.
+bool move_window(Cursor &cursor, std::size_t from) {
+  static constexpr ByteSet any = byte_set("<>\"\n\0\x1a");
+  const char *begin = cursor.text.data(), *end = begin + cursor.text.size();
+  if (from >= cursor.text.size())
+    return false;
+  Classes &c = cursor.classes;
+  classify(begin + from, end, c);
+  cursor.at = from;
+  if ((c.open | c.close | c.quote | c.stop) != 0 || end - begin - from <= 64)
+    return true;
+  std::uint32_t mask;
+  const char *window = find_window(begin + from + 64, end, any, mask);
+  if (window == end)
+    return false;
+  classify(window, end, c);
+  cursor.at = window - begin;
+  return true;
+}
+
+// Makes the window the one `from` is in, or the next with any class in
+// it, with `from` moved there; false past the text.
+inline bool reach(Cursor &cursor, std::size_t &from) {
+  if (cursor.at != npos && from - cursor.at < 64)
+    return true;
+  if (!move_window(cursor, from))
+    return false;
+  from = std::max(from, cursor.at);
+  return true;
+}
+
+// The first byte from `from` on in one of the classes; npos past the text.
+inline std::size_t find(Cursor &cursor, unsigned classes, std::size_t from) {
+  for (; reach(cursor, from); from = cursor.at + 64) {
+    const Classes &c = cursor.classes;
+    const std::uint64_t found =
+        ((classes & open ? c.open : 0) | (classes & close ? c.close : 0) |
+         (classes & quote ? c.quote : 0) | (classes & stop ? c.stop : 0)) >>
+        (from - cursor.at);
+    if (found != 0)
+      return from + lowest_bit64(found);
+  }
+  return npos;
+}
+
+// Whether `shape` stands at `at`, as a whole, in any ASCII case; most
+// exports write it as it is given.
+bool shape_at(std::string_view text, std::size_t at, std::string_view shape) {
+  return at <= text.size() && text.size() - at >= shape.size() &&
+         (text.compare(at, shape.size(), shape) == 0 ||
+          folded_at(text.data() + at, shape));
+}
+
+// The first '<' that opens a tag from `from` on, or the first stop.
+std::size_t tag_or_stop(Cursor &cursor, std::size_t from) {
+  for (;;) {
+    const std::size_t at = find(cursor, open | stop, from);
+    const std::string_view t = cursor.text;
+    if (at == npos || t[at] != '<' ||
+        (at + 1 < t.size() && (is_letter(t[at + 1]) || t[at + 1] == '/' ||
+                               t[at + 1] == '!' || t[at + 1] == '?')))
+      return at;
+    from = at + 1;
+  }
+}
+
+// Bit i set when an odd number of the bits up to i are.
+std::uint64_t odd_prefix(std::uint64_t bits) {
+  for (int shift = 1; shift < 64; shift *= 2)
+    bits ^= bits << shift;
+  return bits;
+}
+
+// The first '>' from `from` on outside quoted values, when no '<' or stop
+// comes before it; npos otherwise. Quotes are paired a window at a time.
+std::size_t tag_end(Cursor &cursor, std::size_t from) {
+  std::uint64_t quoted = 0; // all ones inside a value
+  for (; reach(cursor, from); from = cursor.at + 64) {
+    const unsigned shift = from - cursor.at;
+    const Classes &c = cursor.classes;
+    const std::uint64_t quotes = c.quote >> shift;
+    const std::uint64_t inside = odd_prefix(quotes) ^ quoted;
+    const std::uint64_t found =
+        ((c.close >> shift) & ~inside) | ((c.open | c.stop) >> shift);
+    if (found != 0) {
+      const std::size_t at = from + lowest_bit64(found);
+      return cursor.text[at] == '>' ? at : npos;
+    }
+    quoted = inside >> 63 ? ~std::uint64_t{0} : 0;
+  }
+  return npos;
+}
+
+// Where the line ends, when its line feed stands at `at` or after a CR
+// there: the end of its text; npos otherwise.
+std::size_t line_end_at(std::string_view text, std::size_t at) {
+  if (at < text.size() && text[at] == '\n')
+    return at;
+  if (at + 1 < text.size() && text[at] == '\r' && text[at + 1] == '\n')
+    return at;
+  return npos;
+}
+
+// A link, "<DT><A HREF="address" ...>title</A>", from its "<DT>".
+std::size_t plain_link(Cursor &cursor, Line &line, std::size_t dt) {
+  const std::size_t address = dt + 12;
+  const std::size_t address_end =
+      find(cursor, open | quote | stop, address + 1);
+  if (address_end == npos || cursor.text[address_end] != '"')
+    return npos;
+  const std::size_t tag = tag_end(cursor, address_end + 1);
+  if (tag == npos)
+    return npos;
+  const std::size_t title_end = tag_or_stop(cursor, tag + 1);
+  if (!shape_at(cursor.text, title_end, "</A>"))
+    return npos;
+  line.entry = dt;
+  line.address = address;
+  line.address_end = address_end;
+  line.href = true;
+  line.link_tag_end = tag;
+  line.link_text_end = title_end;
+  return line_end_at(cursor.text, title_end + 4);
+}
+
+// A heading, "<DT><H3 ...>title</H3>", from its "<DT>".
+std::size_t plain_folder(Cursor &cursor, Line &line, std::size_t dt) {
+  const std::size_t tag = tag_end(cursor, dt + 7);
+  if (tag == npos)
+    return npos;
+  const std::size_t title_end = tag_or_stop(cursor, tag + 1);
+  if (!shape_at(cursor.text, title_end, "</H3>"))
+    return npos;
+  line.entry = dt;
+  line.folder = dt + 4;
+  line.folder_tag_end = tag;
+  line.folder_text_end = title_end;
+  return line_end_at(cursor.text, title_end + 5);
+}
+
+// "</DL>" or "<DL>", and a "<p>" after it or not.
+std::size_t plain_list(Cursor &cursor, Line &line, std::size_t at) {
+  const std::string_view t = cursor.text;
+  if (shape_at(t, at, "</DL>")) {
+    line.close = at;
+    at += 5;
+  } else if (shape_at(t, at, "<DL>")) {
+    at += 4;
+  } else {
+    return npos;
+  }
+  return line_end_at(t, shape_at(t, at, "<p>") ? at + 3 : at);
+}
+
+// The lines that make up nearly every export, taken in a few searches:
+// a link, a heading, a list's start or end, a blank line. Each has its
+// line feed within `text`, and nothing on it but what its shape says;
+// whatever else a line holds, it is left to the full scan, which reads it
+// the same, and `scan` is untouched.
+bool scan_plain_line(std::string_view &text, LineScan &scan) {
+  Cursor cursor{text};
+  Line line;
+  const std::size_t first = find(cursor, open | quote | stop, 0);
+  if (first == npos)
+    return false;
+  std::size_t end = npos;
+  if (text[first] != '<')
+    end = line_end_at(text, first != 0 && text[first - 1] == '\r' ? first - 1
+                                                                  : first);
+  else if (shape_at(text, first, "<DT><A HREF=\""))
+    end = plain_link(cursor, line, first);
+  else if (shape_at(text, first, "<DT><H3") && first + 7 < text.size() &&
+           (text[first + 7] == ' ' || text[first + 7] == '>'))
+    end = plain_folder(cursor, line, first);
+  else
+    end = plain_list(cursor, line, first);
+  if (end == npos)
+    return false;
+  line.text = text.substr(0, end);
+  scan.line = line;
+  text.remove_prefix(text[end] == '\n' ? end + 1 : end + 2);
+  return true;
+}
+
 } // namespace
 
 Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
+  if (scan.scanned == 0 && scan_plain_line(text, scan))
+    return Scanned::line;
   const char *begin = text.data(), *end = begin + text.size();
   const char *window = begin + scan.scanned;
   std::uint32_t mask;

@@ -53,6 +53,44 @@ std::uint32_t equal_portable(const char *p, const char *end, char c) {
   return mask;
 }
 
+void classify_portable(const char *p, const char *end, Classes &c) {
+  c = {};
+  for (int i = 0; i < 64 && i < end - p; ++i) {
+    const std::uint64_t bit = std::uint64_t{1} << i;
+    switch (p[i]) {
+    case '<':
+      c.open |= bit;
+      break;
+    case '>':
+      c.close |= bit;
+      break;
+    case '"':
+      c.quote |= bit;
+      break;
+    case '\n':
+    case '\0':
+    case '\x1a':
+      c.stop |= bit;
+      break;
+    }
+  }
+}
+
+// The last, short window of the vector kernels, from a copy, so that
+// nothing past end is read, and with what lies past end taken out.
+template <typename Classify>
+void classify_tail(const char *p, const char *end, Classes &c,
+                   Classify classify) {
+  char tail[64] = {};
+  std::memcpy(tail, p, end - p);
+  classify(tail, c);
+  const std::uint64_t in = (std::uint64_t{1} << (end - p)) - 1;
+  c.open &= in;
+  c.close &= in;
+  c.quote &= in;
+  c.stop &= in;
+}
+
 // Without a fused loop: find the first byte of the set, then copy up to it.
 template <typename Window>
 char *copy_found(char *out, const char *&p, const char *end, const ByteSet &s,
@@ -184,6 +222,91 @@ equal_sse2(const char *p, const char *end, char c) {
   return equal16(p, v) | equal16(p + 16, v) << 16;
 }
 
+// The classes of 16 bytes, by comparing with each.
+struct Class16 {
+  unsigned open, close, quote, stop;
+};
+
+__attribute__((target("sse2"))) unsigned equal16(__m128i v, char c) {
+  return static_cast<unsigned>(
+      _mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c))));
+}
+
+__attribute__((target("sse2"))) Class16 classes16(const char *p) {
+  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+  return {equal16(v, '<'), equal16(v, '>'), equal16(v, '"'),
+          equal16(v, '\n') | equal16(v, '\0') | equal16(v, '\x1a')};
+}
+
+__attribute__((target("sse2"))) void classify64_sse2(const char *p,
+                                                     Classes &c) {
+  c = {};
+  for (int i = 0; i < 4; ++i) {
+    const Class16 k = classes16(p + 16 * i);
+    c.open |= std::uint64_t{k.open} << 16 * i;
+    c.close |= std::uint64_t{k.close} << 16 * i;
+    c.quote |= std::uint64_t{k.quote} << 16 * i;
+    c.stop |= std::uint64_t{k.stop} << 16 * i;
+  }
+}
+
+__attribute__((target("sse2"))) void
+classify_sse2(const char *p, const char *end, Classes &c) {
+  if (end - p >= 64)
+    classify64_sse2(p, c);
+  else
+    classify_tail(p, end, c, classify64_sse2);
+}
+
+// The classes of 32 bytes under AVX2.
+__attribute__((target("avx2"))) std::uint64_t equal32(__m256i v, char c) {
+  return static_cast<std::uint32_t>(
+      _mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(c))));
+}
+
+__attribute__((target("avx2"))) std::uint64_t equal64(__m256i a, __m256i b,
+                                                      char c) {
+  return equal32(a, c) | equal32(b, c) << 32;
+}
+
+__attribute__((target("avx2"))) void classify64_avx2(const char *p,
+                                                     Classes &c) {
+  const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p));
+  const __m256i b =
+      _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p + 32));
+  c.open = equal64(a, b, '<');
+  c.close = equal64(a, b, '>');
+  c.quote = equal64(a, b, '"');
+  c.stop = equal64(a, b, '\n') | equal64(a, b, '\0') | equal64(a, b, '\x1a');
+}
+
+__attribute__((target("avx2"))) void
+classify_avx2(const char *p, const char *end, Classes &c) {
+  if (end - p >= 64)
+    classify64_avx2(p, c);
+  else
+    classify_tail(p, end, c, classify64_avx2);
+}
+
+// AVX-512 loads only the bytes before end, and compares straight into
+// masks.
+__attribute__((target("avx512bw"))) __mmask64 equal512(__mmask64 in, __m512i v,
+                                                       char c) {
+  return _mm512_mask_cmpeq_epi8_mask(in, v, _mm512_set1_epi8(c));
+}
+
+__attribute__((target("avx512bw"))) void
+classify_avx512(const char *p, const char *end, Classes &c) {
+  const auto left = static_cast<std::size_t>(end - p);
+  const __mmask64 in = left >= 64 ? ~__mmask64{0} : (__mmask64{1} << left) - 1;
+  const __m512i v = _mm512_maskz_loadu_epi8(in, p);
+  c.open = equal512(in, v, '<');
+  c.close = equal512(in, v, '>');
+  c.quote = equal512(in, v, '"');
+  c.stop =
+      equal512(in, v, '\n') | equal512(in, v, '\0') | equal512(in, v, '\x1a');
+}
+
 // AVX-512BW: the same look-up, 64 bytes at a time, straight into a mask.
 __attribute__((target("avx512bw"))) const char *
 window_avx512(const char *p, const char *end, const ByteSet &s,
@@ -292,23 +415,32 @@ copy_avx2(char *out, const char *&from, const char *end, const ByteSet &s) {
 // them, take no branch on their length.
 __attribute__((target("avx512bw,avx512vl"))) char *
 copy_avx512(char *out, const char *&from, const char *end, const ByteSet &s) {
-  const Set32 set = spread32(s);
+  // In registers: a store through `out` could alias `from` and the set.
+  const __m256i low =
+      _mm256_loadu_si256(reinterpret_cast<const __m256i *>(s.low));
+  const __m256i high =
+      _mm256_loadu_si256(reinterpret_cast<const __m256i *>(s.high));
+  const __m256i nibble = _mm256_set1_epi8(15);
+  const char *p = from;
   for (;;) {
-    const auto left = static_cast<std::size_t>(end - from);
+    const auto left = static_cast<std::size_t>(end - p);
     const __mmask32 in =
         left >= 32 ? ~__mmask32{0} : (__mmask32{1} << left) - 1;
-    const __m256i v = _mm256_maskz_loadu_epi8(in, from);
+    const __m256i v = _mm256_maskz_loadu_epi8(in, p);
     _mm256_storeu_si256(reinterpret_cast<__m256i *>(out), v);
-    if (const std::uint32_t mask = match32(v, set) & in) {
+    const __m256i l = _mm256_shuffle_epi8(low, _mm256_and_si256(v, nibble));
+    const __m256i h = _mm256_shuffle_epi8(
+        high, _mm256_and_si256(_mm256_srli_epi16(v, 4), nibble));
+    if (const std::uint32_t mask = _mm256_mask_test_epi8_mask(in, l, h)) {
       const int n = lowest_bit(mask);
-      from += n;
+      from = p + n;
       return out + n;
     }
     if (left <= 32) {
       from = end;
       return out + left;
     }
-    from += 32;
+    p += 32;
     out += 32;
   }
 }
@@ -376,11 +508,14 @@ bool supports(Kernel kernel) {
 
 const Kernels &kernels_of(Kernel kernel) {
   static constexpr Kernels portable{window_portable, copy_portable,
-                                    equal_portable};
+                                    equal_portable, classify_portable};
 #ifdef B2M_X86
-  static constexpr Kernels sse2{window_sse2, copy_sse2, equal_sse2};
-  static constexpr Kernels avx2{window_avx2, copy_avx2, equal_sse2};
-  static constexpr Kernels avx512{window_avx512, copy_avx512, equal_sse2};
+  static constexpr Kernels sse2{window_sse2, copy_sse2, equal_sse2,
+                                classify_sse2};
+  static constexpr Kernels avx2{window_avx2, copy_avx2, equal_sse2,
+                                classify_avx2};
+  static constexpr Kernels avx512{window_avx512, copy_avx512, equal_sse2,
+                                  classify_avx512};
   if (kernel == Kernel::avx512)
     return avx512;
   if (kernel == Kernel::avx2)

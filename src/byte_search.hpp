@@ -38,6 +38,15 @@ template <std::size_t n> constexpr ByteSet byte_set(const char (&text)[n]) {
 // How far past the end of its copy copy_until may write.
 constexpr std::size_t copy_slack = 32;
 
+// Where the bytes a line is made of stand among 64: bit i of each mask is
+// byte i. Bytes past the end of the text are in none.
+struct Classes {
+  std::uint64_t open = 0;  // '<'
+  std::uint64_t close = 0; // '>'
+  std::uint64_t quote = 0; // '"'
+  std::uint64_t stop = 0;  // line feed, NUL, 0x1A
+};
+
 // One processor's kernels.
 struct Kernels {
   // The first window of 32 bytes from p on, in steps of 32, that holds a
@@ -52,6 +61,8 @@ struct Kernels {
   // The 32 bytes from `window` on that equal c: bit i set where window[i]
   // does. Bytes past end never match.
   std::uint32_t (*equal_mask)(const char *window, const char *end, char c);
+  // The classes of the 64 bytes from `window` on.
+  void (*classify)(const char *window, const char *end, Classes &classes);
 };
 
 // Whether a mask has an odd number of bits set.
@@ -70,6 +81,18 @@ inline bool odd_bits(std::uint32_t mask) {
 inline int lowest_bit(std::uint32_t mask) {
 #if defined(__GNUC__)
   return __builtin_ctz(mask);
+#else
+  int i = 0;
+  for (; (mask & 1) == 0; mask >>= 1)
+    ++i;
+  return i;
+#endif
+}
+
+// The same, of a 64-bit mask.
+inline int lowest_bit64(std::uint64_t mask) {
+#if defined(__GNUC__)
+  return __builtin_ctzll(mask);
 #else
   int i = 0;
   for (; (mask & 1) == 0; mask >>= 1)
@@ -108,6 +131,9 @@ inline char *copy_until(char *out, const char *&p, const char *end,
 }
 inline std::uint32_t equal_mask(const char *window, const char *end, char c) {
   return kernels().equal_mask(window, end, c);
+}
+inline void classify(const char *window, const char *end, Classes &classes) {
+  kernels().classify(window, end, classes);
 }
 
 } // namespace b2m

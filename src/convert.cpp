@@ -32,8 +32,7 @@ void add_line(MenuScript &menu, const Line &line) {
     if (line.folder != npos) {
       write_folder(menu, entry, cut_folder_title(line));
     } else {
-      write_link_address(menu, entry, cut_link_address(line));
-      write_link_rest(menu, entry, cut_link_title(line));
+      write_link(menu, entry, cut_link_address(line), cut_link_title(line));
     }
   }
   if (closes_list(line))

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -78,6 +79,33 @@ void label(MenuScript &menu, std::int64_t entry) {
   menu.label_entry = entry;
 }
 
+// The next entry's label, made ready once this one's records are out: its
+// last digit goes up, as a counter's wheels turn, and long before the
+// next entry's records read it.
+void next_label(MenuScript &menu) {
+  if (menu.label_entry <= 0 || menu.label_entry == INT64_MAX)
+    return;
+  char *digit = menu.label + menu.label_size - 5; // before "] = "
+  for (; *digit == '9'; --digit)
+    *digit = '0';
+  if (*digit == '[') { // one digit more
+    label(menu, menu.label_entry + 1);
+    return;
+  }
+  ++*digit;
+  ++menu.label_entry;
+}
+
+// "N;" and its line end, formatted when the parent changes.
+void parent_text(MenuScript &menu) {
+  const std::int64_t parent = parent_at(menu);
+  if (menu.parent_size != 0 && menu.parent == parent)
+    return;
+  char *p = put(put_number(menu.parent_text, parent), ";\r\n");
+  menu.parent_size = p - menu.parent_text;
+  menu.parent = parent;
+}
+
 char *put_head(char *p, MenuScript &menu, const char *array,
                std::int64_t entry) {
   if (menu.indent <= store_size)
@@ -121,6 +149,36 @@ void write_parent(MenuScript &menu, std::int64_t entry) {
   commit(menu.out, put(p, ";\r\n"));
 }
 
+char *put_text_record(char *p, MenuScript &menu, const char *array,
+                      std::int64_t entry, std::string_view text,
+                      bool apostrophe_as_grave) {
+  p = put_head(p, menu, array, entry);
+  *p++ = '\'';
+  return put(put_quoted(p, text, apostrophe_as_grave), "';\r\n");
+}
+
+// The ref, nam and par records of an entry. Nearly every entry's values
+// are short, and its three records take one room.
+void write_entry(MenuScript &menu, std::int64_t entry, std::string_view ref,
+                 std::string_view nam, bool apostrophe_as_grave) {
+  if (ref.size() > piece_size || nam.size() > piece_size) {
+    write_text(menu, "ref", entry, ref);
+    write_text(menu, "nam", entry, nam, apostrophe_as_grave);
+    write_parent(menu, entry);
+    return;
+  }
+  char *p = room(menu.out, entry_room(menu.indent, ref.size(), nam.size()));
+  if (p == nullptr)
+    return;
+  p = put_text_record(p, menu, "ref", entry, ref, false);
+  p = put_text_record(p, menu, "nam", entry, nam, apostrophe_as_grave);
+  p = put_head(p, menu, "par", entry);
+  parent_text(menu);
+  std::memcpy(p, menu.parent_text, store_size);
+  commit(menu.out, p + menu.parent_size);
+  next_label(menu);
+}
+
 void open_level(MenuScript &menu, std::int64_t folder) {
   // Below -1 there is no slot to fill: only the count of levels moves.
   if (++menu.depth < 0)
@@ -149,6 +207,7 @@ void init(MenuScript &menu) {
   menu.out.buffer.size = 0;
   menu.out.out_of_memory = false;
   menu.label_entry = 0; // no entry has that number
+  menu.parent_size = 0;
 }
 
 std::int64_t next_entry(MenuScript &menu) {
@@ -157,21 +216,13 @@ std::int64_t next_entry(MenuScript &menu) {
 
 void write_folder(MenuScript &menu, std::int64_t entry,
                   std::string_view title) {
-  write_text(menu, "ref", entry, ".");
-  write_text(menu, "nam", entry, title);
-  write_parent(menu, entry);
+  write_entry(menu, entry, ".", title, false);
   open_level(menu, entry);
 }
 
-void write_link_address(MenuScript &menu, std::int64_t entry,
-                        std::string_view address) {
-  write_text(menu, "ref", entry, address);
-}
-
-void write_link_rest(MenuScript &menu, std::int64_t entry,
-                     std::string_view title) {
-  write_text(menu, "nam", entry, title, true);
-  write_parent(menu, entry);
+void write_link(MenuScript &menu, std::int64_t entry, std::string_view address,
+                std::string_view title) {
+  write_entry(menu, entry, address, title, true);
 }
 
 void close_level(MenuScript &menu) {

@@ -26,6 +26,10 @@ struct MenuScript {
   char label[store_size] = {};
   std::size_t label_size = 0;
   std::int64_t label_entry = 0; // no entry has that number
+  // "N;" CR LF of the latest parent written; none while parent_size is 0.
+  char parent_text[store_size] = {};
+  std::size_t parent_size = 0;
+  std::int64_t parent = 0;
 };
 
 // Top level, one tab of indentation until a level first closes back to it.
@@ -34,11 +38,9 @@ void init(MenuScript &menu);
 std::int64_t next_entry(MenuScript &menu);
 // A folder's three records; then the folder opens a level.
 void write_folder(MenuScript &menu, std::int64_t entry, std::string_view title);
-void write_link_address(MenuScript &menu, std::int64_t entry,
-                        std::string_view address);
-// The nam and par records of a link.
-void write_link_rest(MenuScript &menu, std::int64_t entry,
-                     std::string_view title);
+// A link's three records.
+void write_link(MenuScript &menu, std::int64_t entry, std::string_view address,
+                std::string_view title);
 void close_level(MenuScript &menu);
 void write_trailer(MenuScript &menu);
 
@@ -66,7 +68,14 @@ constexpr std::size_t piece_room(std::size_t size) {
   return value_room(size) + 4;
 }
 constexpr std::size_t parent_record_room(std::size_t indent) {
-  return head_room(indent) + number_room + 3; // N;CR LF
+  return head_room(indent) + store_size; // "N;" CR LF, stored whole
+}
+static_assert(number_room + 3 <= store_size, "a parent is one store");
+// An entry's three records, when no value is longer than a piece.
+constexpr std::size_t entry_room(std::size_t indent, std::size_t ref_size,
+                                 std::size_t nam_size) {
+  return text_record_room(indent, ref_size) +
+         text_record_room(indent, nam_size) + parent_record_room(indent);
 }
 constexpr std::size_t trailer_room = 10 + number_room + 3; // var MAX = N;
 

@@ -150,17 +150,18 @@ TEST(Convert, CountsEntriesInSixtyFourBits) {
   b2m::MenuScript menu;
   b2m::init(menu);
   menu.entries = 2147483647;
-  b2m::write_link_address(menu, b2m::next_entry(menu), "a");
+  b2m::write_link(menu, b2m::next_entry(menu), "a", "b");
   b2m::write_trailer(menu);
   EXPECT_EQ(std::string(menu.out.buffer.bytes.get(), menu.out.buffer.size),
-            "\tref[2147483648] = 'a';\r\nvar MAX = 2147483649;\r\n");
+            "\tref[2147483648] = 'a';\r\n\tnam[2147483648] = 'b';\r\n"
+            "\tpar[2147483648] = 0;\r\nvar MAX = 2147483649;\r\n");
 }
 
-// Each record at its largest: the deepest indentation, the widest entry
-// number, a piece of value escaped byte for byte. What it writes, plus what
-// its fixed-size stores may write past that, must fit the room it asks
-// for. The first record on a fresh output gets exactly that room, so the
-// sanitizer build also sees a store past it.
+// Each entry at its largest: the deepest indentation, the widest entry
+// number, values of a piece escaped byte for byte. What it writes, plus
+// what its fixed-size stores may write past that, must fit the room it
+// asks for. The first entry on a fresh output gets exactly that room, so
+// the sanitizer build also sees a store past it.
 TEST(Convert, EveryRecordFitsTheRoomItAsksFor) {
   const std::string escaped(b2m::piece_size, '\\');
   const std::size_t deep = b2m::max_indent;
@@ -169,11 +170,9 @@ TEST(Convert, EveryRecordFitsTheRoomItAsksFor) {
     int record;
     std::size_t room, past;
   } cases[] = {
-      {"ref", 0, b2m::text_record_room(deep, b2m::piece_size),
-       b2m::value_slack},
-      {"nam and par", 1,
-       b2m::text_record_room(deep, 0) + b2m::parent_record_room(deep),
+      {"link", 0, b2m::entry_room(deep, b2m::piece_size, b2m::piece_size),
        b2m::store_size},
+      {"folder", 1, b2m::entry_room(deep, 1, b2m::piece_size), b2m::store_size},
       {"trailer", 2, b2m::trailer_room, 0},
   };
   for (const auto &c : cases) {
@@ -181,9 +180,9 @@ TEST(Convert, EveryRecordFitsTheRoomItAsksFor) {
     menu.entries = INT64_MAX - 1;
     menu.indent = deep;
     if (c.record == 0)
-      b2m::write_link_address(menu, INT64_MAX, escaped);
+      b2m::write_link(menu, INT64_MAX, escaped, escaped);
     else if (c.record == 1)
-      b2m::write_link_rest(menu, INT64_MAX, "");
+      b2m::write_folder(menu, INT64_MAX, escaped);
     else
       b2m::write_trailer(menu);
     EXPECT_FALSE(menu.out.out_of_memory) << c.what;
