@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <string>
+#include <tuple>
 
 using namespace std::string_literals;
 
@@ -30,6 +33,54 @@ TEST(ScanLine, SplitsAtLineFeedsAndEndsAtTheEndMark) {
     EXPECT_EQ(b2m::scan_line(text, scan, false), c.scanned) << c.text;
     EXPECT_EQ(scan.line.text, c.line) << c.text;
     EXPECT_EQ(text, c.left) << c.text;
+  }
+}
+
+// A new line is first tried against the shapes browsers write, in a few
+// searches; the full scan, which a scan that has begun goes on with, must
+// read every line the same. A leading space, which no rule looks at, lets
+// the full scan start past it. The lines are those shapes, broken at
+// random with the bytes that steer the scan.
+TEST(ScanLine, PlainShapesReadAsTheFullScanReads) {
+  const std::string icon = "ICON=\"data:" + std::string(150, 'Q') + "\" ";
+  const std::string shapes[] = {
+      R"(<DT><A HREF="https://a.test/it's" ADD_DATE="1">R&amp;D</A>)",
+      "<DT><A HREF=\"h\" " + icon + "X=\"2\">t</A>",
+      R"(    <DT><H3 ADD_DATE="1" LAST_MODIFIED="2">Part</H3>)",
+      "<DT><H3>x</H3>",
+      "</DL><p>",
+      "<DL><p>",
+      "<dl>",
+      "</dl>",
+      "",
+      "<DT><A HREF=\"" + std::string(100, 'u') + "\">" + std::string(70, 't') +
+          "</A>"};
+  const char *bits[] = {"<",     ">",    "\"",  "\0",   "\x1a",
+                        "\r",    "<!--", "-->", "<DT>", "<H3 ",
+                        "</DL>", "</A>", "<p>", "x",    " HREF=\"",
+                        "\t",    "<a",   "<3",  " ",    "\n"};
+  std::mt19937 random(11);
+  for (int round = 0; round < 20000; ++round) {
+    std::string line = shapes[random() % std::size(shapes)];
+    for (int change = random() % 3; change > 0; --change) {
+      const std::size_t at = random() % (line.size() + 1);
+      const std::string bit = bits[random() % std::size(bits)];
+      line.replace(
+          at, random() % 2 * std::min<std::size_t>(1, line.size() - at), bit);
+    }
+    const std::string text = " " + line + (random() % 2 ? "\n" : "\r\n") + "<";
+    std::string_view plain = text, full = text;
+    b2m::LineScan a, b;
+    b.scanned = 1;
+    ASSERT_EQ(b2m::scan_line(plain, a, false), b2m::scan_line(full, b, false))
+        << text;
+    const auto fields = [](const b2m::Line &l) {
+      return std::make_tuple(
+          l.text, l.entry, l.folder, l.close, l.address, l.address_end, l.href,
+          l.link_tag_end, l.link_text_end, l.folder_tag_end, l.folder_text_end);
+    };
+    ASSERT_EQ(fields(a.line), fields(b.line)) << text;
+    ASSERT_EQ(plain, full) << text;
   }
 }
 
