@@ -314,7 +314,7 @@ std::size_t plain_folder(Cursor &cursor, Line &line, std::size_t dt) {
 // "</DL>" or "<DL>", and a "<p>" after it or not.
 std::size_t plain_list(Cursor &cursor, Line &line, std::size_t at) {
   const std::string_view t = cursor.text;
-  if (shape_at(t, at, "</DL>")) {
+  if (at + 1 < t.size() && t[at + 1] == '/' && shape_at(t, at, "</DL>")) {
     line.close = at;
     at += 5;
   } else if (shape_at(t, at, "<DL>")) {
@@ -340,13 +340,13 @@ bool scan_plain_line(std::string_view &text, LineScan &scan) {
   if (text[first] != '<')
     end = line_end_at(text, first != 0 && text[first - 1] == '\r' ? first - 1
                                                                   : first);
-  else if (shape_at(text, first, "<DT><A HREF=\""))
+  else if (!shape_at(text, first, "<DT>"))
+    end = plain_list(cursor, line, first);
+  else if (shape_at(text, first + 4, "<A HREF=\""))
     end = plain_link(cursor, line, first);
-  else if (shape_at(text, first, "<DT><H3") && first + 7 < text.size() &&
+  else if (shape_at(text, first + 4, "<H3") && first + 7 < text.size() &&
            (text[first + 7] == ' ' || text[first + 7] == '>'))
     end = plain_folder(cursor, line, first);
-  else
-    end = plain_list(cursor, line, first);
   if (end == npos)
     return false;
   line.text = text.substr(0, end);

@@ -105,6 +105,18 @@ char *copy_found(char *out, const char *&p, const char *end, const ByteSet &s,
   return out;
 }
 
+// Copies up to each byte of the set with `copy`, then its replacement.
+template <typename Copy>
+char *replacing_loop(char *out, const char *from, const char *end,
+                     const Replacing &r, Copy copy) {
+  for (;;) {
+    out = copy(out, from, end, r.set);
+    if (from == end)
+      return out;
+    out = replace(out, *from++, r);
+  }
+}
+
 #ifdef B2M_X86
 // The set, in registers once per call: loads and stores in the loops could
 // alias a ByteSet in memory, so it is never read there. SSE2 compares with
@@ -412,16 +424,16 @@ copy_avx2(char *out, const char *&from, const char *end, const ByteSet &s) {
 
 // AVX-512 loads only the bytes of the range, whatever its length: a
 // masked load neither faults nor reads past it, so short values, most of
-// them, take no branch on their length.
+// them, take no branch on their length. Past each byte of the set, its
+// replacement, and the copy goes on with the set still in registers.
 __attribute__((target("avx512bw,avx512vl"))) char *
-copy_avx512(char *out, const char *&from, const char *end, const ByteSet &s) {
-  // In registers: a store through `out` could alias `from` and the set.
+replacing_avx512(char *out, const char *p, const char *end,
+                 const Replacing &r) {
   const __m256i low =
-      _mm256_loadu_si256(reinterpret_cast<const __m256i *>(s.low));
+      _mm256_loadu_si256(reinterpret_cast<const __m256i *>(r.set.low));
   const __m256i high =
-      _mm256_loadu_si256(reinterpret_cast<const __m256i *>(s.high));
+      _mm256_loadu_si256(reinterpret_cast<const __m256i *>(r.set.high));
   const __m256i nibble = _mm256_set1_epi8(15);
-  const char *p = from;
   for (;;) {
     const auto left = static_cast<std::size_t>(end - p);
     const __mmask32 in =
@@ -433,15 +445,14 @@ copy_avx512(char *out, const char *&from, const char *end, const ByteSet &s) {
         high, _mm256_and_si256(_mm256_srli_epi16(v, 4), nibble));
     if (const std::uint32_t mask = _mm256_mask_test_epi8_mask(in, l, h)) {
       const int n = lowest_bit(mask);
-      from = p + n;
-      return out + n;
-    }
-    if (left <= 32) {
-      from = end;
+      out = replace(out + n, p[n], r);
+      p += n + 1;
+    } else if (left <= 32) {
       return out + left;
+    } else {
+      p += 32;
+      out += 32;
     }
-    p += 32;
-    out += 32;
   }
 }
 #endif
@@ -477,10 +488,25 @@ char *copy_portable(char *out, const char *&p, const char *end,
   return copy_found(out, p, end, set, window_portable);
 }
 
+char *replacing_portable(char *out, const char *from, const char *end,
+                         const Replacing &r) {
+  return replacing_loop(out, from, end, r, copy_portable);
+}
+
 #ifdef B2M_X86
 char *copy_sse2(char *out, const char *&p, const char *end,
                 const ByteSet &set) {
   return copy_found(out, p, end, set, window_sse2);
+}
+
+char *replacing_sse2(char *out, const char *from, const char *end,
+                     const Replacing &r) {
+  return replacing_loop(out, from, end, r, copy_sse2);
+}
+
+char *replacing_avx2(char *out, const char *from, const char *end,
+                     const Replacing &r) {
+  return replacing_loop(out, from, end, r, copy_avx2);
 }
 #endif
 
@@ -507,14 +533,14 @@ bool supports(Kernel kernel) {
 }
 
 const Kernels &kernels_of(Kernel kernel) {
-  static constexpr Kernels portable{window_portable, copy_portable,
-                                    equal_portable, classify_portable};
+  static constexpr Kernels portable{window_portable, equal_portable,
+                                    replacing_portable, classify_portable};
 #ifdef B2M_X86
-  static constexpr Kernels sse2{window_sse2, copy_sse2, equal_sse2,
+  static constexpr Kernels sse2{window_sse2, equal_sse2, replacing_sse2,
                                 classify_sse2};
-  static constexpr Kernels avx2{window_avx2, copy_avx2, equal_sse2,
+  static constexpr Kernels avx2{window_avx2, equal_sse2, replacing_avx2,
                                 classify_avx2};
-  static constexpr Kernels avx512{window_avx512, copy_avx512, equal_sse2,
+  static constexpr Kernels avx512{window_avx512, equal_sse2, replacing_avx512,
                                   classify_avx512};
   if (kernel == Kernel::avx512)
     return avx512;

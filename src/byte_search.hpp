@@ -35,7 +35,37 @@ template <std::size_t n> constexpr ByteSet byte_set(const char (&text)[n]) {
   return set;
 }
 
-// How far past the end of its copy copy_until may write.
+// Up to six bytes, and what each of them becomes in a copy: up to four
+// bytes, stored whole.
+struct Replacing {
+  ByteSet set;
+  char with[6][4];
+  unsigned char size[6];
+};
+
+template <std::size_t n>
+constexpr Replacing replacing(const char (&bytes)[n],
+                              const char *const (&with)[n - 1]) {
+  Replacing r{byte_set(bytes), {}, {}};
+  for (std::size_t i = 0; i < 6; ++i) {
+    const char *w = with[i < n - 1 ? i : 0];
+    for (; w[r.size[i]] != '\0'; ++r.size[i])
+      r.with[i][r.size[i]] = w[r.size[i]];
+  }
+  return r;
+}
+
+// The bytes that replace c, a byte of the set, at out; their end.
+inline char *replace(char *out, char c, const Replacing &r) {
+  std::size_t i = 0;
+  while (r.set.bytes[i] != c)
+    ++i;
+  for (std::size_t k = 0; k < 4; ++k)
+    out[k] = r.with[i][k];
+  return out + r.size[i];
+}
+
+// How far past the end of its copy copy_replacing may write.
 constexpr std::size_t copy_slack = 32;
 
 // Where the bytes a line is made of stand among 64: bit i of each mask is
@@ -54,13 +84,13 @@ struct Kernels {
   // in `set`. Bytes past end never match. end when no byte matches.
   const char *(*find_window)(const char *p, const char *end, const ByteSet &set,
                              std::uint32_t &mask);
-  // Copies [p, end) to `out` up to the first byte in `set`, and moves p to
-  // that byte (or to end). Returns the end of the copy.
-  char *(*copy_until)(char *out, const char *&p, const char *end,
-                      const ByteSet &set);
   // The 32 bytes from `window` on that equal c: bit i set where window[i]
   // does. Bytes past end never match.
   std::uint32_t (*equal_mask)(const char *window, const char *end, char c);
+  // Copies [from, end) to `out` with each byte of the set replaced, and
+  // returns the end of the copy; stores up to copy_slack bytes past it.
+  char *(*copy_replacing)(char *out, const char *from, const char *end,
+                          const Replacing &r);
   // The classes of the 64 bytes from `window` on.
   void (*classify)(const char *window, const char *end, Classes &classes);
 };
@@ -109,7 +139,7 @@ bool supports(Kernel kernel);
 // The functions of a kernel the processor runs.
 const Kernels &kernels_of(Kernel kernel);
 
-// The kernel find_window and copy_until use, chosen once: the fastest this
+// The kernel the functions below use, chosen once: the fastest this
 // processor runs, or the one the environment variable B2M_KERNEL names
 // (portable, sse2, avx2 or avx512) where the processor runs it, so that
 // tests can take the path the WebAssembly build ships.
@@ -125,12 +155,12 @@ inline const char *find_window(const char *p, const char *end,
                                const ByteSet &set, std::uint32_t &mask) {
   return kernels().find_window(p, end, set, mask);
 }
-inline char *copy_until(char *out, const char *&p, const char *end,
-                        const ByteSet &set) {
-  return kernels().copy_until(out, p, end, set);
-}
 inline std::uint32_t equal_mask(const char *window, const char *end, char c) {
   return kernels().equal_mask(window, end, c);
+}
+inline char *copy_replacing(char *out, const char *from, const char *end,
+                            const Replacing &r) {
+  return kernels().copy_replacing(out, from, end, r);
 }
 inline void classify(const char *window, const char *end, Classes &classes) {
   kernels().classify(window, end, classes);

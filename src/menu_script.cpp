@@ -44,24 +44,16 @@ char *put_number(char *p, std::int64_t n) {
 // be swallowed into that character in Shift_JIS, GBK or Big5, but "x" and
 // hex digits cannot end the string.
 
-constexpr ByteSet escaped = byte_set("\\'\r");
+constexpr Replacing escaped = replacing("\\'\r", {"\\x5c", "\\x27", "\\x0d"});
+constexpr Replacing escaped_grave = replacing("\\'\r", {"\\x5c", "`", "\\x0d"});
 
 // The inside of a single-quoted script string. Only what would end or bend
 // the string is escaped, so every other byte reaches the page as it was.
 // Writes at most escape_size times the text's length, and may store up to
 // copy_slack bytes past what it writes: value_room.
 char *put_quoted(char *p, std::string_view text, bool apostrophe_as_grave) {
-  const char *from = text.data(), *end = from + text.size();
-  for (;;) {
-    p = copy_until(p, from, end, escaped);
-    if (from == end)
-      return p;
-    if (*from == '\'' && apostrophe_as_grave)
-      *p++ = '`';
-    else
-      p = put(p, *from == '\\' ? "\\x5c" : *from == '\'' ? "\\x27" : "\\x0d");
-    ++from;
-  }
+  return copy_replacing(p, text.data(), text.data() + text.size(),
+                        apostrophe_as_grave ? escaped_grave : escaped);
 }
 
 // Fixed-size stores: most records carry few tabs and short numbers.

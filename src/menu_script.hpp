@@ -56,7 +56,7 @@ static_assert(label_room <= store_size, "a label is one store");
 constexpr std::size_t head_room(std::size_t indent) {
   return indent + 3 + store_size; // tabs, "ref", "[N] = "
 }
-// What copy_until may store past its end.
+// What copy_replacing may store past its end.
 constexpr std::size_t value_slack = copy_slack;
 constexpr std::size_t value_room(std::size_t size) {
   return escape_size * size + value_slack;

@@ -4,6 +4,9 @@
 
 #include <random>
 #include <string>
+#include <tuple>
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -16,8 +19,14 @@ TEST(ByteSearch, KernelsAgreeWithThePortableLoops) {
                                b2m::byte_set("\\'\r"),
                                b2m::byte_set("\xfc\x80"
                                              "a")};
+  const b2m::Replacing replacings[] = {
+      b2m::replacing("\\'\r", {"\\x5c", "`", "\\x0d"}),
+      b2m::replacing("\xfc\x80"
+                     "a",
+                     {"1234", "", "Z"})};
   std::mt19937 random(7);
   std::string text(300, ' ');
+  const auto &portable = b2m::kernels_of(Kernel::portable);
   for (int round = 0; round < 1000; ++round) {
     const char pool[] = "ab<>\"\n\\'\r\x1a\xfc\x80 ";
     for (char &c : text)
@@ -25,34 +34,55 @@ TEST(ByteSearch, KernelsAgreeWithThePortableLoops) {
     text[random() % text.size()] = '\0';
     const std::size_t from = random() % 70, to = from + random() % 200;
     const char *p = text.data() + from, *end = text.data() + to;
-    for (const b2m::ByteSet &set : sets) {
-      std::uint32_t want_mask = 0;
-      const char *want =
-          b2m::kernels_of(Kernel::portable).find_window(p, end, set, want_mask);
-      std::string want_out(300, '?');
-      const char *want_from = p;
-      want_out.resize(b2m::kernels_of(Kernel::portable)
-                          .copy_until(&want_out[0], want_from, end, set) -
-                      want_out.data());
-      for (const Kernel k : {Kernel::sse2, Kernel::avx2, Kernel::avx512}) {
-        if (!b2m::supports(k))
-          continue;
-        std::uint32_t mask = 0;
-        EXPECT_EQ(b2m::kernels_of(k).find_window(p, end, set, mask), want);
+    b2m::Classes want_classes;
+    portable.classify(p, end, want_classes);
+    for (const Kernel k : {Kernel::sse2, Kernel::avx2, Kernel::avx512}) {
+      if (!b2m::supports(k))
+        continue;
+      const auto &kernel = b2m::kernels_of(k);
+      for (const b2m::ByteSet &set : sets) {
+        std::uint32_t want_mask = 0, mask = 0;
+        const char *want = portable.find_window(p, end, set, want_mask);
+        EXPECT_EQ(kernel.find_window(p, end, set, mask), want);
         if (want != end) {
           EXPECT_EQ(mask, want_mask);
         }
-        std::string out(300 + b2m::copy_slack, '?');
-        const char *at = p;
-        out.resize(b2m::kernels_of(k).copy_until(&out[0], at, end, set) -
-                   out.data());
-        EXPECT_EQ(at, want_from);
-        EXPECT_EQ(out, want_out);
-        EXPECT_EQ(b2m::kernels_of(k).equal_mask(p, end, '"'),
-                  b2m::kernels_of(Kernel::portable).equal_mask(p, end, '"'));
       }
+      for (const b2m::Replacing &r : replacings) {
+        std::string want(4 * 300 + b2m::copy_slack, '?'), out = want;
+        want.resize(portable.copy_replacing(&want[0], p, end, r) - &want[0]);
+        out.resize(kernel.copy_replacing(&out[0], p, end, r) - &out[0]);
+        EXPECT_EQ(out, want);
+      }
+      EXPECT_EQ(kernel.equal_mask(p, end, '"'),
+                portable.equal_mask(p, end, '"'));
+      b2m::Classes classes;
+      kernel.classify(p, end, classes);
+      EXPECT_EQ(
+          std::tie(classes.open, classes.close, classes.quote, classes.stop),
+          std::tie(want_classes.open, want_classes.close, want_classes.quote,
+                   want_classes.stop));
     }
   }
+}
+
+// The portable loops themselves, on one text: what each byte becomes, and
+// where each class of byte stands.
+TEST(ByteSearch, PortableLoopsReplaceAndClassify) {
+  const auto &portable = b2m::kernels_of(Kernel::portable);
+  const std::string text = "a'b\\c\r<\">\n\0\x1a"s;
+  std::string out(4 * text.size() + b2m::copy_slack, '?');
+  out.resize(portable.copy_replacing(
+                 &out[0], text.data(), text.data() + text.size(),
+                 b2m::replacing("\\'\r", {"\\x5c", "`", "\\x0d"})) -
+             &out[0]);
+  EXPECT_EQ(out, "a`b\\x5cc\\x0d<\">\n"s + '\0' + "\x1a");
+  b2m::Classes c;
+  portable.classify(text.data(), text.data() + text.size(), c);
+  EXPECT_EQ(c.open, 1u << 6);
+  EXPECT_EQ(c.quote, 1u << 7);
+  EXPECT_EQ(c.close, 1u << 8);
+  EXPECT_EQ(c.stop, 7u << 9);
 }
 
 } // namespace
