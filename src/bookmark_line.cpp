@@ -3,6 +3,7 @@
 #include "byte_search.hpp"
 
 #include <algorithm>
+#include <cstring>
 
 namespace b2m {
 
@@ -161,11 +162,10 @@ void end_line(LineScan &scan, std::string_view text, std::size_t size) {
   scan.line.text = text.substr(0, size < scan.nul ? size : scan.nul);
 }
 
-// The classes of the window of 64 bytes that the search is in.
+// A line's text, and the window of it whose classes are at hand.
 struct Cursor {
   std::string_view text;
-  std::size_t at = npos; // the window's start; npos before the first
-  Classes classes = {};
+  Window &window;
 };
 
 enum Class : unsigned { open = 1, close = 2, quote = 4, stop = 8 };
@@ -177,39 +177,51 @@ bool move_window(Cursor &cursor, std::size_t from) {
   const char *begin = cursor.text.data(), *end = begin + cursor.text.size();
   if (from >= cursor.text.size())
     return false;
-  Classes &c = cursor.classes;
-  classify(begin + from, end, c);
-  cursor.at = from;
-  if ((c.open | c.close | c.quote | c.stop) != 0 || end - begin - from <= 64)
+  Window &w = cursor.window;
+  w.at = begin + from;
+  if (classify(w.at, end, w.classes) || end - w.at <= 64)
     return true;
   std::uint32_t mask;
-  const char *window = find_window(begin + from + 64, end, any, mask);
-  if (window == end)
+  w.at = find_window(w.at + 64, end, any, mask);
+  if (w.at == end) {
+    w.at = nullptr;
     return false;
-  classify(window, end, c);
-  cursor.at = window - begin;
+  }
+  classify(w.at, end, w.classes);
   return true;
 }
 
 // Makes the window the one `from` is in, or the next with any class in
-// it, with `from` moved there; false past the text.
-inline bool reach(Cursor &cursor, std::size_t &from) {
-  if (cursor.at != npos && from - cursor.at < 64)
-    return true;
-  if (!move_window(cursor, from))
-    return false;
-  from = std::max(from, cursor.at);
+// it, with `from` moved there; false past the text. Returns how far into
+// the window `from` is.
+inline bool reach(Cursor &cursor, std::size_t &from, unsigned &shift) {
+  const Window &w = cursor.window;
+  const char *p = cursor.text.data() + from;
+  if (w.at == nullptr || p < w.at || p - w.at >= 64) {
+    if (!move_window(cursor, from))
+      return false;
+    if (w.at > p) {
+      from += w.at - p;
+      p = w.at;
+    }
+  }
+  shift = static_cast<unsigned>(p - w.at);
   return true;
+}
+
+// Where the next window starts, as a position in the line.
+inline std::size_t next_window(const Cursor &cursor) {
+  return cursor.window.at + 64 - cursor.text.data();
 }
 
 // The first byte from `from` on in one of the classes; npos past the text.
 inline std::size_t find(Cursor &cursor, unsigned classes, std::size_t from) {
-  for (; reach(cursor, from); from = cursor.at + 64) {
-    const Classes &c = cursor.classes;
+  for (unsigned shift; reach(cursor, from, shift); from = next_window(cursor)) {
+    const Classes &c = cursor.window.classes;
     const std::uint64_t found =
         ((classes & open ? c.open : 0) | (classes & close ? c.close : 0) |
          (classes & quote ? c.quote : 0) | (classes & stop ? c.stop : 0)) >>
-        (from - cursor.at);
+        shift;
     if (found != 0)
       return from + lowest_bit64(found);
   }
@@ -218,10 +230,11 @@ inline std::size_t find(Cursor &cursor, unsigned classes, std::size_t from) {
 
 // Whether `shape` stands at `at`, as a whole, in any ASCII case; most
 // exports write it as it is given.
-bool shape_at(std::string_view text, std::size_t at, std::string_view shape) {
-  return at <= text.size() && text.size() - at >= shape.size() &&
-         (text.compare(at, shape.size(), shape) == 0 ||
-          folded_at(text.data() + at, shape));
+template <std::size_t n>
+bool shape_at(std::string_view text, std::size_t at, const char (&shape)[n]) {
+  return at <= text.size() && text.size() - at >= n - 1 &&
+         (std::memcmp(text.data() + at, shape, n - 1) == 0 ||
+          folded_at(text.data() + at, {shape, n - 1}));
 }
 
 // The first '<' that opens a tag from `from` on, or the first stop.
@@ -248,9 +261,8 @@ std::uint64_t odd_prefix(std::uint64_t bits) {
 // comes before it; npos otherwise. Quotes are paired a window at a time.
 std::size_t tag_end(Cursor &cursor, std::size_t from) {
   std::uint64_t quoted = 0; // all ones inside a value
-  for (; reach(cursor, from); from = cursor.at + 64) {
-    const unsigned shift = from - cursor.at;
-    const Classes &c = cursor.classes;
+  for (unsigned shift; reach(cursor, from, shift); from = next_window(cursor)) {
+    const Classes &c = cursor.window.classes;
     const std::uint64_t quotes = c.quote >> shift;
     const std::uint64_t inside = odd_prefix(quotes) ^ quoted;
     const std::uint64_t found =
@@ -331,7 +343,7 @@ std::size_t plain_list(Cursor &cursor, Line &line, std::size_t at) {
 // whatever else a line holds, it is left to the full scan, which reads it
 // the same, and `scan` is untouched.
 bool scan_plain_line(std::string_view &text, LineScan &scan) {
-  Cursor cursor{text};
+  Cursor cursor{text, scan.window};
   Line line;
   const std::size_t first = find(cursor, open | quote | stop, 0);
   if (first == npos)

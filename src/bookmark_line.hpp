@@ -4,6 +4,8 @@
 #ifndef BOOKMARKS2MENU_BOOKMARK_LINE_HPP
 #define BOOKMARKS2MENU_BOOKMARK_LINE_HPP
 
+#include "byte_search.hpp"
+
 #include <cstddef>
 #include <string_view>
 
@@ -32,6 +34,13 @@ struct Line {
   std::size_t folder_tag_end = npos, folder_text_end = npos;
 };
 
+// Where the bytes a line is made of stand in 64 bytes of the text being
+// scanned, which may reach into the next line.
+struct Window {
+  const char *at = nullptr; // none yet
+  Classes classes;
+};
+
 // How far the scan of a line has got; a line that goes on past the end of
 // a block is scanned on from there, never again from its start.
 struct LineScan {
@@ -40,7 +49,16 @@ struct LineScan {
   std::size_t nul = npos;
   bool quoted = false;        // an odd number of quotes so far
   std::size_t comment = npos; // the "<!--" of a comment still open
+  Window window;              // of the same text, or none
 };
+
+// Ready for the next line of the same text: the window is kept, as the
+// line begins in it.
+inline void next_line(LineScan &scan) {
+  const Window window = scan.window;
+  scan = {};
+  scan.window = window;
+}
 
 enum class Scanned {
   line,    // scan.line is whole, and the text goes on past its line feed

@@ -53,7 +53,11 @@ std::uint32_t equal_portable(const char *p, const char *end, char c) {
   return mask;
 }
 
-void classify_portable(const char *p, const char *end, Classes &c) {
+bool any_class(const Classes &c) {
+  return (c.open | c.close | c.quote | c.stop) != 0;
+}
+
+bool classify_portable(const char *p, const char *end, Classes &c) {
   c = {};
   for (int i = 0; i < 64 && i < end - p; ++i) {
     const std::uint64_t bit = std::uint64_t{1} << i;
@@ -74,12 +78,13 @@ void classify_portable(const char *p, const char *end, Classes &c) {
       break;
     }
   }
+  return any_class(c);
 }
 
 // The last, short window of the vector kernels, from a copy, so that
 // nothing past end is read, and with what lies past end taken out.
 template <typename Classify>
-void classify_tail(const char *p, const char *end, Classes &c,
+bool classify_tail(const char *p, const char *end, Classes &c,
                    Classify classify) {
   char tail[64] = {};
   std::memcpy(tail, p, end - p);
@@ -89,6 +94,7 @@ void classify_tail(const char *p, const char *end, Classes &c,
   c.close &= in;
   c.quote &= in;
   c.stop &= in;
+  return any_class(c);
 }
 
 // Without a fused loop: find the first byte of the set, then copy up to it.
@@ -262,12 +268,12 @@ __attribute__((target("sse2"))) void classify64_sse2(const char *p,
   }
 }
 
-__attribute__((target("sse2"))) void
+__attribute__((target("sse2"))) bool
 classify_sse2(const char *p, const char *end, Classes &c) {
-  if (end - p >= 64)
-    classify64_sse2(p, c);
-  else
-    classify_tail(p, end, c, classify64_sse2);
+  if (end - p < 64)
+    return classify_tail(p, end, c, classify64_sse2);
+  classify64_sse2(p, c);
+  return any_class(c);
 }
 
 // The classes of 32 bytes under AVX2.
@@ -292,12 +298,12 @@ __attribute__((target("avx2"))) void classify64_avx2(const char *p,
   c.stop = equal64(a, b, '\n') | equal64(a, b, '\0') | equal64(a, b, '\x1a');
 }
 
-__attribute__((target("avx2"))) void
+__attribute__((target("avx2"))) bool
 classify_avx2(const char *p, const char *end, Classes &c) {
-  if (end - p >= 64)
-    classify64_avx2(p, c);
-  else
-    classify_tail(p, end, c, classify64_avx2);
+  if (end - p < 64)
+    return classify_tail(p, end, c, classify64_avx2);
+  classify64_avx2(p, c);
+  return any_class(c);
 }
 
 // AVX-512 loads only the bytes before end, and compares straight into
@@ -307,7 +313,7 @@ __attribute__((target("avx512bw"))) __mmask64 equal512(__mmask64 in, __m512i v,
   return _mm512_mask_cmpeq_epi8_mask(in, v, _mm512_set1_epi8(c));
 }
 
-__attribute__((target("avx512bw"))) void
+__attribute__((target("avx512bw"))) bool
 classify_avx512(const char *p, const char *end, Classes &c) {
   const auto left = static_cast<std::size_t>(end - p);
   const __mmask64 in = left >= 64 ? ~__mmask64{0} : (__mmask64{1} << left) - 1;
@@ -317,6 +323,7 @@ classify_avx512(const char *p, const char *end, Classes &c) {
   c.quote = equal512(in, v, '"');
   c.stop =
       equal512(in, v, '\n') | equal512(in, v, '\0') | equal512(in, v, '\x1a');
+  return any_class(c);
 }
 
 // AVX-512BW: the same look-up, 64 bytes at a time, straight into a mask.

@@ -91,8 +91,8 @@ struct Kernels {
   // returns the end of the copy; stores up to copy_slack bytes past it.
   char *(*copy_replacing)(char *out, const char *from, const char *end,
                           const Replacing &r);
-  // The classes of the 64 bytes from `window` on.
-  void (*classify)(const char *window, const char *end, Classes &classes);
+  // The classes of the 64 bytes from `window` on; whether any is there.
+  bool (*classify)(const char *window, const char *end, Classes &classes);
 };
 
 // Whether a mask has an odd number of bits set.
@@ -162,8 +162,8 @@ inline char *copy_replacing(char *out, const char *from, const char *end,
                             const Replacing &r) {
   return kernels().copy_replacing(out, from, end, r);
 }
-inline void classify(const char *window, const char *end, Classes &classes) {
-  kernels().classify(window, end, classes);
+inline bool classify(const char *window, const char *end, Classes &classes) {
+  return kernels().classify(window, end, classes);
 }
 
 } // namespace b2m

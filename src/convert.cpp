@@ -13,12 +13,13 @@ constexpr std::size_t base_capacity = 2 * block_size;
 // Adds the lines of `text` up to the first that is not whole; `last`
 // makes the end of the text the end of a line.
 std::string_view add_lines(Conversion &c, std::string_view text, bool last) {
+  c.scan.window = {}; // of the text before, which has moved
   while (!c.ended) {
     const Scanned scanned = scan_line(text, c.scan, last);
     if (scanned == Scanned::partial)
       break;
     add_line(c.menu, c.scan.line);
-    c.scan = {};
+    next_line(c.scan);
     c.ended = scanned == Scanned::end;
   }
   return text;
