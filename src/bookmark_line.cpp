@@ -250,28 +250,23 @@ std::size_t tag_or_stop(Cursor &cursor, std::size_t from) {
   }
 }
 
-// Bit i set when an odd number of the bits up to i are.
-std::uint64_t odd_prefix(std::uint64_t bits) {
-  for (int shift = 1; shift < 64; shift *= 2)
-    bits ^= bits << shift;
-  return bits;
-}
-
 // The first '>' from `from` on outside quoted values, when no '<' or stop
-// comes before it; npos otherwise. Quotes are paired a window at a time.
+// comes before it; npos otherwise. A '>' is outside when an even number of
+// quotes stand before it.
 std::size_t tag_end(Cursor &cursor, std::size_t from) {
-  std::uint64_t quoted = 0; // all ones inside a value
+  bool quoted = false;
   for (unsigned shift; reach(cursor, from, shift); from = next_window(cursor)) {
     const Classes &c = cursor.window.classes;
     const std::uint64_t quotes = c.quote >> shift;
-    const std::uint64_t inside = odd_prefix(quotes) ^ quoted;
-    const std::uint64_t found =
-        ((c.close >> shift) & ~inside) | ((c.open | c.stop) >> shift);
-    if (found != 0) {
-      const std::size_t at = from + lowest_bit64(found);
-      return cursor.text[at] == '>' ? at : npos;
+    const std::uint64_t stops = (c.open | c.stop) >> shift;
+    const std::uint64_t before = stops != 0 ? (stops & -stops) - 1 : ~0ull;
+    for (std::uint64_t g = (c.close >> shift) & before; g != 0; g &= g - 1) {
+      if (odd_bits64(quotes & ((g & -g) - 1)) == quoted)
+        return from + lowest_bit64(g);
     }
-    quoted = inside >> 63 ? ~std::uint64_t{0} : 0;
+    if (stops != 0)
+      return npos;
+    quoted = quoted != odd_bits64(quotes);
   }
   return npos;
 }
@@ -288,6 +283,8 @@ std::size_t line_end_at(std::string_view text, std::size_t at) {
 
 // A link, "<DT><A HREF="address" ...>title</A>", from its "<DT>".
 std::size_t plain_link(Cursor &cursor, Line &line, std::size_t dt) {
+  if (!shape_at(cursor.text, dt, "<DT><A HREF=\""))
+    return npos;
   const std::size_t address = dt + 12;
   const std::size_t address_end =
       find(cursor, open | quote | stop, address + 1);
@@ -310,6 +307,10 @@ std::size_t plain_link(Cursor &cursor, Line &line, std::size_t dt) {
 
 // A heading, "<DT><H3 ...>title</H3>", from its "<DT>".
 std::size_t plain_folder(Cursor &cursor, Line &line, std::size_t dt) {
+  const std::string_view t = cursor.text;
+  if (!shape_at(t, dt, "<DT><H3") || dt + 7 >= t.size() ||
+      (t[dt + 7] != ' ' && t[dt + 7] != '>'))
+    return npos;
   const std::size_t tag = tag_end(cursor, dt + 7);
   if (tag == npos)
     return npos;
@@ -352,12 +353,13 @@ bool scan_plain_line(std::string_view &text, LineScan &scan) {
   if (text[first] != '<')
     end = line_end_at(text, first != 0 && text[first - 1] == '\r' ? first - 1
                                                                   : first);
-  else if (!shape_at(text, first, "<DT>"))
+  else if (first + 5 >= text.size())
+    return false;
+  else if ((text[first + 2] | 0x20) != 't') // not <DT>: </DL> or <DL>
     end = plain_list(cursor, line, first);
-  else if (shape_at(text, first + 4, "<A HREF=\""))
+  else if ((text[first + 5] | 0x20) == 'a')
     end = plain_link(cursor, line, first);
-  else if (shape_at(text, first + 4, "<H3") && first + 7 < text.size() &&
-           (text[first + 7] == ' ' || text[first + 7] == '>'))
+  else
     end = plain_folder(cursor, line, first);
   if (end == npos)
     return false;

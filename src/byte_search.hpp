@@ -107,6 +107,15 @@ inline bool odd_bits(std::uint32_t mask) {
 #endif
 }
 
+// The same, of a 64-bit mask.
+inline bool odd_bits64(std::uint64_t mask) {
+#if defined(__GNUC__)
+  return __builtin_parityll(mask) != 0;
+#else
+  return odd_bits(static_cast<std::uint32_t>(mask ^ mask >> 32));
+#endif
+}
+
 // The index of the lowest set bit of a mask that is not 0.
 inline int lowest_bit(std::uint32_t mask) {
 #if defined(__GNUC__)
