@@ -51,7 +51,8 @@ constexpr Replacing escaped_grave = replacing("\\'\r", {"\\x5c", "`", "\\x0d"});
 // the string is escaped, so every other byte reaches the page as it was.
 // Writes at most escape_size times the text's length, and may store up to
 // copy_slack bytes past what it writes: value_room.
-char *put_quoted(char *p, std::string_view text, bool apostrophe_as_grave) {
+inline char *put_quoted(char *p, std::string_view text,
+                        bool apostrophe_as_grave) {
   return copy_replacing(p, text.data(), text.data() + text.size(),
                         apostrophe_as_grave ? escaped_grave : escaped);
 }
@@ -98,17 +99,30 @@ void parent_text(MenuScript &menu) {
   menu.parent = parent;
 }
 
-char *put_head(char *p, MenuScript &menu, const char *array,
-               std::int64_t entry) {
-  if (menu.indent <= store_size)
+// What each record of an entry begins with, but for the array's name:
+// its tabs and its label, taken once for the three.
+struct Head {
+  std::size_t indent;
+  char label[store_size];
+  std::size_t label_size;
+};
+
+Head head_of(MenuScript &menu, std::int64_t entry) {
+  label(menu, entry);
+  Head head{menu.indent, {}, menu.label_size};
+  std::memcpy(head.label, menu.label, store_size);
+  return head;
+}
+
+char *put_head(char *p, const Head &head, const char *array) {
+  if (head.indent <= store_size)
     std::memcpy(p, tabs, store_size);
   else
-    std::memset(p, '\t', menu.indent);
-  p += menu.indent;
+    std::memset(p, '\t', head.indent);
+  p += head.indent;
   std::memcpy(p, array, 3);
-  label(menu, entry);
-  std::memcpy(p + 3, menu.label, store_size);
-  return p + 3 + menu.label_size;
+  std::memcpy(p + 3, head.label, store_size);
+  return p + 3 + head.label_size;
 }
 
 // Long values go out in pieces, so that with a drain no value needs more
@@ -119,7 +133,7 @@ void write_text(MenuScript &menu, const char *array, std::int64_t entry,
   char *p = room(menu.out, text_record_room(menu.indent, piece));
   if (p == nullptr)
     return;
-  p = put_head(p, menu, array, entry);
+  p = put_head(p, head_of(menu, entry), array);
   *p++ = '\'';
   p = put_quoted(p, text.substr(0, piece), apostrophe_as_grave);
   for (text.remove_prefix(piece); !text.empty(); text.remove_prefix(piece)) {
@@ -137,14 +151,13 @@ void write_parent(MenuScript &menu, std::int64_t entry) {
   char *p = room(menu.out, parent_record_room(menu.indent));
   if (p == nullptr)
     return;
-  p = put_number(put_head(p, menu, "par", entry), parent);
+  p = put_number(put_head(p, head_of(menu, entry), "par"), parent);
   commit(menu.out, put(p, ";\r\n"));
 }
 
-char *put_text_record(char *p, MenuScript &menu, const char *array,
-                      std::int64_t entry, std::string_view text,
-                      bool apostrophe_as_grave) {
-  p = put_head(p, menu, array, entry);
+char *put_text_record(char *p, const Head &head, const char *array,
+                      std::string_view text, bool apostrophe_as_grave) {
+  p = put_head(p, head, array);
   *p++ = '\'';
   return put(put_quoted(p, text, apostrophe_as_grave), "';\r\n");
 }
@@ -162,12 +175,16 @@ void write_entry(MenuScript &menu, std::int64_t entry, std::string_view ref,
   char *p = room(menu.out, entry_room(menu.indent, ref.size(), nam.size()));
   if (p == nullptr)
     return;
-  p = put_text_record(p, menu, "ref", entry, ref, false);
-  p = put_text_record(p, menu, "nam", entry, nam, apostrophe_as_grave);
-  p = put_head(p, menu, "par", entry);
+  const Head head = head_of(menu, entry);
   parent_text(menu);
-  std::memcpy(p, menu.parent_text, store_size);
-  commit(menu.out, p + menu.parent_size);
+  char parent[store_size];
+  std::memcpy(parent, menu.parent_text, store_size);
+  const std::size_t parent_size = menu.parent_size;
+  p = put_text_record(p, head, "ref", ref, false);
+  p = put_text_record(p, head, "nam", nam, apostrophe_as_grave);
+  p = put_head(p, head, "par");
+  std::memcpy(p, parent, store_size);
+  commit(menu.out, p + parent_size);
   next_label(menu);
 }
 
