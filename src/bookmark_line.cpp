@@ -25,10 +25,8 @@ bool folded_at(const char *p, std::string_view upper) {
 
 // The markers, each found at a '<' and matched in any ASCII case; a
 // heading's "<H3" must end there, before a space, a tab or its '>'. The
-// byte after the '<' tells which one it can be.
-constexpr std::size_t marker_size = 5; // "</DL>", the longest; "<H3" + 1
-
-// True when it finds the line's first heading, which waits for its '>'.
+// byte after the '<' tells which one it can be. True when it finds the
+// line's first heading, which waits for its '>'.
 bool mark(Line &line, const char *p, std::size_t left, std::size_t at) {
   std::size_t Line::*field = nullptr;
   switch (p[1] | 0x20) {
@@ -442,38 +440,6 @@ Line read_line(std::string_view text) {
   LineScan scan;
   scan_line(text, scan, true);
   return scan.line;
-}
-
-namespace {
-
-// The bytes between two delimiters; nothing when the second is missing.
-std::string_view between(const Line &line, std::size_t open,
-                         std::size_t close) {
-  if (close == npos)
-    return {};
-  return line.text.substr(open + 1, close - open - 1);
-}
-
-} // namespace
-
-std::string_view cut_folder_title(const Line &line) {
-  return between(line, line.folder_tag_end, line.folder_text_end);
-}
-
-std::string_view cut_link_address(const Line &line) {
-  return between(line, line.address, line.address_end);
-}
-
-std::string_view cut_link_title(const Line &line) {
-  return between(line, line.link_tag_end, line.link_text_end);
-}
-
-bool closes_list(const Line &line) {
-  std::size_t seen = line.text.size();
-  if (line.entry != npos)
-    seen = std::min(seen, line.folder != npos ? line.folder_text_end
-                                              : line.address_end);
-  return line.close != npos && line.close + marker_size <= seen;
 }
 
 } // namespace b2m

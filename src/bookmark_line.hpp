@@ -6,12 +6,17 @@
 
 #include "byte_search.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
 namespace b2m {
 
 constexpr std::size_t npos = std::string_view::npos;
+
+// The longest marker, "</DL>"; a heading's "<H3" is looked at with the
+// byte after it.
+constexpr std::size_t marker_size = 5;
 
 // One line, and where the first of each marker and the delimiters of the
 // cuts stand in its text, all found by one scan.
@@ -75,17 +80,37 @@ Scanned scan_line(std::string_view &text, LineScan &scan, bool last);
 // A whole line on its own, scanned.
 Line read_line(std::string_view text);
 
+// The bytes between two delimiters; nothing when the second is missing.
+inline std::string_view between(const Line &line, std::size_t open,
+                                std::size_t close) {
+  if (close == npos)
+    return {};
+  return line.text.substr(open + 1, close - open - 1);
+}
+
 // The fields of an entry line. One whose delimiters are missing comes back
 // empty. Apostrophes in a link's title turn into grave accents only when
 // it is written.
-std::string_view cut_folder_title(const Line &line);
-std::string_view cut_link_address(const Line &line);
-std::string_view cut_link_title(const Line &line);
+inline std::string_view cut_folder_title(const Line &line) {
+  return between(line, line.folder_tag_end, line.folder_text_end);
+}
+inline std::string_view cut_link_address(const Line &line) {
+  return between(line, line.address, line.address_end);
+}
+inline std::string_view cut_link_title(const Line &line) {
+  return between(line, line.link_tag_end, line.link_text_end);
+}
 
 // Whether the line closes a list. On an entry line, a "</DL>" counts only
 // before the end of the first field cut: a folder's title, a link's
 // address.
-bool closes_list(const Line &line);
+inline bool closes_list(const Line &line) {
+  std::size_t seen = line.text.size();
+  if (line.entry != npos)
+    seen = std::min(seen, line.folder != npos ? line.folder_text_end
+                                              : line.address_end);
+  return line.close != npos && line.close + marker_size <= seen;
+}
 
 } // namespace b2m
 
