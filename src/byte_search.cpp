@@ -12,17 +12,39 @@ namespace b2m {
 
 namespace {
 
-bool in(char c, const ByteSet &s) {
-  for (const char b : s.bytes)
-    if (c == b)
-      return true;
-  return false;
+// The portable loops look at eight bytes at a time, in a 64-bit word whose
+// lowest byte is the first.
+std::uint64_t word_at(const char *p) {
+  std::uint64_t word = 0;
+  for (int i = 7; i >= 0; --i)
+    word = word << 8 | static_cast<unsigned char>(p[i]);
+  return word;
+}
+
+// 0x80 in each byte of the word that equals c, and 0 in the others: the
+// low seven bits of a byte cannot carry into the next.
+std::uint64_t equal_bytes(std::uint64_t word, char c) {
+  constexpr std::uint64_t low7 = 0x7f7f7f7f7f7f7f7f;
+  const std::uint64_t v =
+      word ^ 0x0101010101010101 * static_cast<unsigned char>(c);
+  return ~(((v & low7) + low7) | v | low7);
+}
+
+// Those 0x80s as eight bits, bit i for byte i: the multiply moves each to
+// a bit of its own in the top byte.
+std::uint32_t byte_bits(std::uint64_t flags) {
+  return static_cast<std::uint32_t>((flags >> 7) * 0x0102040810204080 >> 56);
 }
 
 std::uint32_t match_portable(const char *p, const ByteSet &s) {
   std::uint32_t mask = 0;
-  for (int i = 0; i < 32; ++i)
-    mask |= static_cast<std::uint32_t>(in(p[i], s)) << i;
+  for (int k = 0; k < 4; ++k) {
+    const std::uint64_t word = word_at(p + 8 * k);
+    std::uint64_t flags = 0;
+    for (const char b : s.bytes)
+      flags |= equal_bytes(word, b);
+    mask |= byte_bits(flags) << 8 * k;
+  }
   return mask;
 }
 
@@ -57,32 +79,28 @@ bool any_class(const Classes &c) {
   return (c.open | c.close | c.quote | c.stop) != 0;
 }
 
-bool classify_portable(const char *p, const char *end, Classes &c) {
+// The classes of 64 bytes, all there to read.
+void classify64_portable(const char *p, Classes &c) {
   c = {};
-  for (int i = 0; i < 64 && i < end - p; ++i) {
-    const std::uint64_t bit = std::uint64_t{1} << i;
-    switch (p[i]) {
-    case '<':
-      c.open |= bit;
-      break;
-    case '>':
-      c.close |= bit;
-      break;
-    case '"':
-      c.quote |= bit;
-      break;
-    case '\n':
-    case '\0':
-    case '\x1a':
-      c.stop |= bit;
-      break;
-    }
+  for (int k = 0; k < 8; ++k) {
+    const std::uint64_t word = word_at(p + 8 * k);
+    const std::uint64_t open = equal_bytes(word, '<'),
+                        close = equal_bytes(word, '>'),
+                        quote = equal_bytes(word, '"'),
+                        stop = equal_bytes(word, '\n') |
+                               equal_bytes(word, '\0') |
+                               equal_bytes(word, '\x1a');
+    if ((open | close | quote | stop) == 0)
+      continue;
+    c.open |= std::uint64_t{byte_bits(open)} << 8 * k;
+    c.close |= std::uint64_t{byte_bits(close)} << 8 * k;
+    c.quote |= std::uint64_t{byte_bits(quote)} << 8 * k;
+    c.stop |= std::uint64_t{byte_bits(stop)} << 8 * k;
   }
-  return any_class(c);
 }
 
-// The last, short window of the vector kernels, from a copy, so that
-// nothing past end is read, and with what lies past end taken out.
+// The last, short window, from a copy, so that nothing past end is read,
+// and with what lies past end taken out.
 template <typename Classify>
 bool classify_tail(const char *p, const char *end, Classes &c,
                    Classify classify) {
@@ -94,6 +112,13 @@ bool classify_tail(const char *p, const char *end, Classes &c,
   c.close &= in;
   c.quote &= in;
   c.stop &= in;
+  return any_class(c);
+}
+
+bool classify_portable(const char *p, const char *end, Classes &c) {
+  if (end - p < 64)
+    return classify_tail(p, end, c, classify64_portable);
+  classify64_portable(p, c);
   return any_class(c);
 }
 
