@@ -89,14 +89,11 @@ void next_label(MenuScript &menu) {
   ++menu.label_entry;
 }
 
-// "N;" and its line end, formatted when the parent changes.
-void parent_text(MenuScript &menu) {
-  const std::int64_t parent = parent_at(menu);
-  if (menu.parent_size != 0 && menu.parent == parent)
-    return;
-  char *p = put(put_number(menu.parent_text, parent), ";\r\n");
+// "N;" and its line end for the folder open at the current depth,
+// formatted when the depth changes rather than looked at for each entry.
+void set_parent_text(MenuScript &menu) {
+  char *p = put(put_number(menu.parent_text, parent_at(menu)), ";\r\n");
   menu.parent_size = p - menu.parent_text;
-  menu.parent = parent;
 }
 
 // What each record of an entry begins with, but for the array's name:
@@ -176,7 +173,6 @@ void write_entry(MenuScript &menu, std::int64_t entry, std::string_view ref,
   if (p == nullptr)
     return;
   const Head head = head_of(menu, entry);
-  parent_text(menu);
   char parent[store_size];
   std::memcpy(parent, menu.parent_text, store_size);
   const std::size_t parent_size = menu.parent_size;
@@ -188,7 +184,7 @@ void write_entry(MenuScript &menu, std::int64_t entry, std::string_view ref,
   next_label(menu);
 }
 
-void open_level(MenuScript &menu, std::int64_t folder) {
+void push_level(MenuScript &menu, std::int64_t folder) {
   // Below -1 there is no slot to fill: only the count of levels moves.
   if (++menu.depth < 0)
     return;
@@ -206,6 +202,11 @@ void open_level(MenuScript &menu, std::int64_t folder) {
   menu.indent = indent_for(menu.depth);
 }
 
+void open_level(MenuScript &menu, std::int64_t folder) {
+  push_level(menu, folder);
+  set_parent_text(menu);
+}
+
 } // namespace
 
 void init(MenuScript &menu) {
@@ -216,7 +217,7 @@ void init(MenuScript &menu) {
   menu.out.buffer.size = 0;
   menu.out.out_of_memory = false;
   menu.label_entry = 0; // no entry has that number
-  menu.parent_size = 0;
+  set_parent_text(menu);
 }
 
 std::int64_t next_entry(MenuScript &menu) {
@@ -238,6 +239,7 @@ void close_level(MenuScript &menu) {
   // At the top level and below, the indentation keeps what it had.
   if (--menu.depth >= 0)
     menu.indent = indent_for(menu.depth);
+  set_parent_text(menu);
 }
 
 void write_trailer(MenuScript &menu) {

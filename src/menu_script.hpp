@@ -26,10 +26,9 @@ struct MenuScript {
   char label[store_size] = {};
   std::size_t label_size = 0;
   std::int64_t label_entry = 0; // no entry has that number
-  // "N;" CR LF of the latest parent written; none while parent_size is 0.
-  char parent_text[store_size] = {};
-  std::size_t parent_size = 0;
-  std::int64_t parent = 0;
+  // "N;" CR LF of the folder open at the current depth.
+  char parent_text[store_size] = {'0', ';', '\r', '\n'};
+  std::size_t parent_size = 4;
 };
 
 // Top level, one tab of indentation until a level first closes back to it.
