@@ -340,10 +340,10 @@ std::size_t plain_list(Cursor &cursor, Line &line, std::size_t at) {
 // a link, a heading, a list's start or end, a blank line. Each has its
 // line feed within `text`, and nothing on it but what its shape says;
 // whatever else a line holds, it is left to the full scan, which reads it
-// the same, and `scan` is untouched.
+// the same, from a fresh line. `scan` is fresh.
 bool scan_plain_line(std::string_view &text, LineScan &scan) {
   Cursor cursor{text, scan.window};
-  Line line;
+  Line &line = scan.line;
   const std::size_t first = find(cursor, open | quote | stop, 0);
   if (first == npos)
     return false;
@@ -359,10 +359,11 @@ bool scan_plain_line(std::string_view &text, LineScan &scan) {
     end = plain_link(cursor, line, first);
   else
     end = plain_folder(cursor, line, first);
-  if (end == npos)
+  if (end == npos) {
+    line = {};
     return false;
+  }
   line.text = text.substr(0, end);
-  scan.line = line;
   text.remove_prefix(text[end] == '\n' ? end + 1 : end + 2);
   return true;
 }
