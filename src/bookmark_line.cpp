@@ -257,7 +257,8 @@ std::size_t tag_end(Cursor &cursor, std::size_t from) {
     const Classes &c = cursor.window.classes;
     const std::uint64_t quotes = c.quote >> shift;
     const std::uint64_t stops = (c.open | c.stop) >> shift;
-    const std::uint64_t before = stops != 0 ? (stops & -stops) - 1 : ~0ull;
+    const std::uint64_t before =
+        stops != 0 ? (stops & -stops) - 1 : ~std::uint64_t{0};
     for (std::uint64_t g = (c.close >> shift) & before; g != 0; g &= g - 1) {
       if (odd_bits64(quotes & ((g & -g) - 1)) == quoted)
         return from + lowest_bit64(g);
@@ -340,7 +341,8 @@ std::size_t plain_list(Cursor &cursor, Line &line, std::size_t at) {
 // a link, a heading, a list's start or end, a blank line. Each has its
 // line feed within `text`, and nothing on it but what its shape says;
 // whatever else a line holds, it is left to the full scan, which reads it
-// the same, from a fresh line. `scan` is fresh.
+// the same. `scan` comes in fresh, and goes back fresh when the shape
+// does not hold.
 bool scan_plain_line(std::string_view &text, LineScan &scan) {
   Cursor cursor{text, scan.window};
   Line &line = scan.line;

@@ -58,7 +58,7 @@ struct LineScan {
 };
 
 // Ready for the next line of the same text: the window is kept, as the
-// line begins in it.
+// line may begin in it. Text that has moved needs it dropped.
 inline void next_line(LineScan &scan) {
   const Window window = scan.window;
   scan = {};
@@ -75,6 +75,8 @@ enum class Scanned {
 // a NUL, a 0x1A (which ends the file the way the platform the format
 // comes from reads text), the markers and the delimiters. A CR right before
 // the line feed is not part of the line. `last`: no more text will come.
+// A new line of the shapes browsers write, whole in `text`, is taken in a
+// few searches instead, with the same result.
 Scanned scan_line(std::string_view &text, LineScan &scan, bool last);
 
 // A whole line on its own, scanned.
