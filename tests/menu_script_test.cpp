@@ -157,6 +157,29 @@ TEST(Convert, CountsEntriesInSixtyFourBits) {
             "\tpar[2147483648] = 0;\r\nvar MAX = 2147483649;\r\n");
 }
 
+// Each label is counted on from the one before, across every carry into a
+// new digit, up to the last number there is.
+TEST(Convert, CountsLabelsOnAcrossDigits) {
+  for (const std::int64_t first :
+       {std::int64_t{8}, std::int64_t{98}, std::int64_t{999},
+        std::int64_t{9999999999}, INT64_MAX - 3}) {
+    b2m::MenuScript menu;
+    b2m::init(menu);
+    menu.entries = first - 1;
+    std::string want;
+    for (std::int64_t n = first; n < first + 3; ++n) {
+      b2m::write_link(menu, b2m::next_entry(menu), "a", "b");
+      want += "\tpar[" + std::to_string(n) + "] = 0;\r\n";
+    }
+    const std::string out(menu.out.buffer.bytes.get(), menu.out.buffer.size);
+    std::string got;
+    for (std::size_t at = 0; (at = out.find("\tpar[", at)) != out.npos;
+         at = out.find('\n', at))
+      got += out.substr(at, out.find('\n', at) + 1 - at);
+    EXPECT_EQ(got, want) << first;
+  }
+}
+
 // Each entry at its largest: the deepest indentation, the widest entry
 // number, values of a piece escaped byte for byte. What it writes, plus
 // what its fixed-size stores may write past that, must fit the room it
