@@ -221,7 +221,7 @@ inline std::size_t find(Cursor &cursor, unsigned classes, std::size_t from) {
          (classes & quote ? c.quote : 0) | (classes & stop ? c.stop : 0)) >>
         shift;
     if (found != 0)
-      return from + lowest_bit64(found);
+      return from + lowest_bit(found);
   }
   return npos;
 }
@@ -260,12 +260,12 @@ std::size_t tag_end(Cursor &cursor, std::size_t from) {
     const std::uint64_t before =
         stops != 0 ? (stops & -stops) - 1 : ~std::uint64_t{0};
     for (std::uint64_t g = (c.close >> shift) & before; g != 0; g &= g - 1) {
-      if (odd_bits64(quotes & ((g & -g) - 1)) == quoted)
-        return from + lowest_bit64(g);
+      if (odd_bits(quotes & ((g & -g) - 1)) == quoted)
+        return from + lowest_bit(g);
     }
     if (stops != 0)
       return npos;
-    quoted = quoted != odd_bits64(quotes);
+    quoted = quoted != odd_bits(quotes);
   }
   return npos;
 }
@@ -280,6 +280,18 @@ std::size_t line_end_at(std::string_view text, std::size_t at) {
   return npos;
 }
 
+// The end of the tag from `from` on, and the title after it, which ends
+// in `closing`; false when they are not there so.
+template <std::size_t n>
+bool tag_and_title(Cursor &cursor, std::size_t from, const char (&closing)[n],
+                   std::size_t &tag, std::size_t &title_end) {
+  tag = tag_end(cursor, from);
+  if (tag == npos)
+    return false;
+  title_end = tag_or_stop(cursor, tag + 1);
+  return shape_at(cursor.text, title_end, closing);
+}
+
 // A link, "<DT><A HREF="address" ...>title</A>", from its "<DT>".
 std::size_t plain_link(Cursor &cursor, Line &line, std::size_t dt) {
   if (!shape_at(cursor.text, dt, "<DT><A HREF=\""))
@@ -289,11 +301,8 @@ std::size_t plain_link(Cursor &cursor, Line &line, std::size_t dt) {
       find(cursor, open | quote | stop, address + 1);
   if (address_end == npos || cursor.text[address_end] != '"')
     return npos;
-  const std::size_t tag = tag_end(cursor, address_end + 1);
-  if (tag == npos)
-    return npos;
-  const std::size_t title_end = tag_or_stop(cursor, tag + 1);
-  if (!shape_at(cursor.text, title_end, "</A>"))
+  std::size_t tag, title_end;
+  if (!tag_and_title(cursor, address_end + 1, "</A>", tag, title_end))
     return npos;
   line.entry = dt;
   line.address = address;
@@ -310,11 +319,8 @@ std::size_t plain_folder(Cursor &cursor, Line &line, std::size_t dt) {
   if (!shape_at(t, dt, "<DT><H3") || dt + 7 >= t.size() ||
       (t[dt + 7] != ' ' && t[dt + 7] != '>'))
     return npos;
-  const std::size_t tag = tag_end(cursor, dt + 7);
-  if (tag == npos)
-    return npos;
-  const std::size_t title_end = tag_or_stop(cursor, tag + 1);
-  if (!shape_at(cursor.text, title_end, "</H3>"))
+  std::size_t tag, title_end;
+  if (!tag_and_title(cursor, dt + 7, "</H3>", tag, title_end))
     return npos;
   line.entry = dt;
   line.folder = dt + 4;

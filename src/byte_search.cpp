@@ -270,15 +270,16 @@ struct Class16 {
   unsigned open, close, quote, stop;
 };
 
-__attribute__((target("sse2"))) unsigned equal16(__m128i v, char c) {
+__attribute__((target("sse2"))) unsigned bits_equal16(__m128i v, char c) {
   return static_cast<unsigned>(
       _mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c))));
 }
 
 __attribute__((target("sse2"))) Class16 classes16(const char *p) {
   const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-  return {equal16(v, '<'), equal16(v, '>'), equal16(v, '"'),
-          equal16(v, '\n') | equal16(v, '\0') | equal16(v, '\x1a')};
+  return {bits_equal16(v, '<'), bits_equal16(v, '>'), bits_equal16(v, '"'),
+          bits_equal16(v, '\n') | bits_equal16(v, '\0') |
+              bits_equal16(v, '\x1a')};
 }
 
 __attribute__((target("sse2"))) void classify64_sse2(const char *p,

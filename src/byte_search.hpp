@@ -96,9 +96,9 @@ struct Kernels {
 };
 
 // Whether a mask has an odd number of bits set.
-inline bool odd_bits(std::uint32_t mask) {
+inline bool odd_bits(std::uint64_t mask) {
 #if defined(__GNUC__)
-  return __builtin_parity(mask) != 0;
+  return __builtin_parityll(mask) != 0;
 #else
   bool odd = false;
   for (; mask != 0; mask &= mask - 1)
@@ -107,29 +107,8 @@ inline bool odd_bits(std::uint32_t mask) {
 #endif
 }
 
-// The same, of a 64-bit mask.
-inline bool odd_bits64(std::uint64_t mask) {
-#if defined(__GNUC__)
-  return __builtin_parityll(mask) != 0;
-#else
-  return odd_bits(static_cast<std::uint32_t>(mask ^ mask >> 32));
-#endif
-}
-
 // The index of the lowest set bit of a mask that is not 0.
-inline int lowest_bit(std::uint32_t mask) {
-#if defined(__GNUC__)
-  return __builtin_ctz(mask);
-#else
-  int i = 0;
-  for (; (mask & 1) == 0; mask >>= 1)
-    ++i;
-  return i;
-#endif
-}
-
-// The same, of a 64-bit mask.
-inline int lowest_bit64(std::uint64_t mask) {
+inline int lowest_bit(std::uint64_t mask) {
 #if defined(__GNUC__)
   return __builtin_ctzll(mask);
 #else

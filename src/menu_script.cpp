@@ -143,13 +143,18 @@ void write_text(MenuScript &menu, const char *array, std::int64_t entry,
   commit(menu.out, put(p, "';\r\n"));
 }
 
+// The parent's text is stored whole; what lies past it is slack.
+char *put_parent_record(char *p, const MenuScript &menu, const Head &head) {
+  p = put_head(p, head, "par");
+  std::memcpy(p, menu.parent_text, store_size);
+  return p + menu.parent_size;
+}
+
 void write_parent(MenuScript &menu, std::int64_t entry) {
-  const std::int64_t parent = parent_at(menu);
   char *p = room(menu.out, parent_record_room(menu.indent));
   if (p == nullptr)
     return;
-  p = put_number(put_head(p, head_of(menu, entry), "par"), parent);
-  commit(menu.out, put(p, ";\r\n"));
+  commit(menu.out, put_parent_record(p, menu, head_of(menu, entry)));
 }
 
 char *put_text_record(char *p, const Head &head, const char *array,
@@ -173,14 +178,9 @@ void write_entry(MenuScript &menu, std::int64_t entry, std::string_view ref,
   if (p == nullptr)
     return;
   const Head head = head_of(menu, entry);
-  char parent[store_size];
-  std::memcpy(parent, menu.parent_text, store_size);
-  const std::size_t parent_size = menu.parent_size;
   p = put_text_record(p, head, "ref", ref, false);
   p = put_text_record(p, head, "nam", nam, apostrophe_as_grave);
-  p = put_head(p, head, "par");
-  std::memcpy(p, parent, store_size);
-  commit(menu.out, p + parent_size);
+  commit(menu.out, put_parent_record(p, menu, head));
   next_label(menu);
 }
 
