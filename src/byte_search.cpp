@@ -26,14 +26,15 @@ std::uint64_t word_at(const char *p) {
 std::uint64_t equal_bytes(std::uint64_t word, char c) {
   constexpr std::uint64_t low7 = 0x7f7f7f7f7f7f7f7f;
   const std::uint64_t v =
-      word ^ 0x0101010101010101 * static_cast<unsigned char>(c);
+      word ^ std::uint64_t{0x0101010101010101} * static_cast<unsigned char>(c);
   return ~(((v & low7) + low7) | v | low7);
 }
 
 // Those 0x80s as eight bits, bit i for byte i: the multiply moves each to
 // a bit of its own in the top byte.
 std::uint32_t byte_bits(std::uint64_t flags) {
-  return static_cast<std::uint32_t>((flags >> 7) * 0x0102040810204080 >> 56);
+  return static_cast<std::uint32_t>(
+      (flags >> 7) * std::uint64_t{0x0102040810204080} >> 56);
 }
 
 std::uint32_t match_portable(const char *p, const ByteSet &s) {
@@ -418,7 +419,8 @@ copy_short(char *out, const char *&from, const char *end, const ByteSet &s) {
     mask = (m & 0xff) | (m >> 8) << (n - 8);
   } else {
     std::uint64_t a = 0;
-    std::memcpy(&a, from, n);
+    if (n != 0) // an empty value may be a view of nothing
+      std::memcpy(&a, from, n);
     std::memcpy(out, &a, 8);
     mask = match_nibbles(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(&a)),
                          s) &
