@@ -9,7 +9,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const { chromium } = require('playwright-core');
+const { launch, median } = require('./browser');
 
 const [converter, runs = '7', megabytes = '20'] = process.argv.slice(2);
 const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'b2m-convert-bench-'));
@@ -25,14 +25,8 @@ fs.writeFileSync(path.join(bare, 'bare.html'), '<!DOCTYPE html><title>b' +
 fs.writeFileSync(path.join(bare, 'bare.js'),
   'var ref = [], nam = [], par = [], MAX;\n');
 
-const median = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
-
 async function main() {
-  const browser = await chromium.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', '--no-first-run'],
-  });
+  const browser = await launch();
   const t = { bare: [], convert: [] };
   for (let r = 0; r < Number(runs); r++) {
     let tab = await browser.newPage();

@@ -14,7 +14,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const { chromium } = require('playwright-core');
+const { launch, median } = require('./browser');
 
 const [converter, runs = '7'] = process.argv.slice(2);
 const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'b2m-page-bench-'));
@@ -74,14 +74,8 @@ async function until(tab, keys, last, from) {
   }), [start, last]);
 }
 
-const median = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
-
 async function main() {
-  const browser = await chromium.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', '--no-first-run'],
-  });
+  const browser = await launch();
   const t = { bare: [], menu: [], open: [], expand: [], folder: [],
     arrow: [], worst: [], search: [] };
   const menuUrl = 'file://' + path.join(dir, 'menu.html');

@@ -137,10 +137,14 @@ char *copy_found(char *out, const char *&p, const char *end, const ByteSet &s,
   return out;
 }
 
+// The copy up to a byte of the set, of a kernel without a fused loop.
+using CopyUntil = char *(*)(char *out, const char *&p, const char *end,
+                            const ByteSet &set);
+
 // Copies up to each byte of the set with `copy`, then its replacement.
-template <typename Copy>
-char *replacing_loop(char *out, const char *from, const char *end,
-                     const Replacing &r, Copy copy) {
+template <CopyUntil copy>
+char *replacing(char *out, const char *from, const char *end,
+                const Replacing &r) {
   for (;;) {
     out = copy(out, from, end, r.set);
     if (from == end)
@@ -523,25 +527,10 @@ char *copy_portable(char *out, const char *&p, const char *end,
   return copy_found(out, p, end, set, window_portable);
 }
 
-char *replacing_portable(char *out, const char *from, const char *end,
-                         const Replacing &r) {
-  return replacing_loop(out, from, end, r, copy_portable);
-}
-
 #ifdef B2M_X86
 char *copy_sse2(char *out, const char *&p, const char *end,
                 const ByteSet &set) {
   return copy_found(out, p, end, set, window_sse2);
-}
-
-char *replacing_sse2(char *out, const char *from, const char *end,
-                     const Replacing &r) {
-  return replacing_loop(out, from, end, r, copy_sse2);
-}
-
-char *replacing_avx2(char *out, const char *from, const char *end,
-                     const Replacing &r) {
-  return replacing_loop(out, from, end, r, copy_avx2);
 }
 #endif
 
@@ -569,11 +558,12 @@ bool supports(Kernel kernel) {
 
 const Kernels &kernels_of(Kernel kernel) {
   static constexpr Kernels portable{window_portable, equal_portable,
-                                    replacing_portable, classify_portable};
+                                    replacing<copy_portable>,
+                                    classify_portable};
 #ifdef B2M_X86
-  static constexpr Kernels sse2{window_sse2, equal_sse2, replacing_sse2,
+  static constexpr Kernels sse2{window_sse2, equal_sse2, replacing<copy_sse2>,
                                 classify_sse2};
-  static constexpr Kernels avx2{window_avx2, equal_sse2, replacing_avx2,
+  static constexpr Kernels avx2{window_avx2, equal_sse2, replacing<copy_avx2>,
                                 classify_avx2};
   static constexpr Kernels avx512{window_avx512, equal_sse2, replacing_avx512,
                                   classify_avx512};
