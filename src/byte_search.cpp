@@ -256,18 +256,21 @@ __attribute__((target("avx2"))) const char *window_avx2(const char *p,
   return tail_window(p, end, s, mask, match32_avx2);
 }
 
-__attribute__((target("sse2"))) std::uint32_t equal16(const char *p,
-                                                      __m128i c) {
-  return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
-      _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)), c)));
+// Bit i set where byte i of the 16 equals c.
+__attribute__((target("sse2"))) unsigned bits_equal16(__m128i v, char c) {
+  return static_cast<unsigned>(
+      _mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c))));
+}
+
+__attribute__((target("sse2"))) __m128i load16(const char *p) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
 }
 
 __attribute__((target("sse2"))) std::uint32_t
 equal_sse2(const char *p, const char *end, char c) {
   if (end - p < 32)
     return equal_portable(p, end, c);
-  const __m128i v = _mm_set1_epi8(c);
-  return equal16(p, v) | equal16(p + 16, v) << 16;
+  return bits_equal16(load16(p), c) | bits_equal16(load16(p + 16), c) << 16;
 }
 
 // The classes of 16 bytes, by comparing with each.
@@ -275,13 +278,8 @@ struct Class16 {
   unsigned open, close, quote, stop;
 };
 
-__attribute__((target("sse2"))) unsigned bits_equal16(__m128i v, char c) {
-  return static_cast<unsigned>(
-      _mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c))));
-}
-
 __attribute__((target("sse2"))) Class16 classes16(const char *p) {
-  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+  const __m128i v = load16(p);
   return {bits_equal16(v, '<'), bits_equal16(v, '>'), bits_equal16(v, '"'),
           bits_equal16(v, '\n') | bits_equal16(v, '\0') |
               bits_equal16(v, '\x1a')};

@@ -96,41 +96,28 @@ void set_parent_text(MenuScript &menu) {
   menu.parent_size = p - menu.parent_text;
 }
 
-// What each record of an entry begins with, but for the array's name:
-// its tabs and its label, taken once for the three.
-struct Head {
-  std::size_t indent;
-  char label[store_size];
-  std::size_t label_size;
-};
-
-Head head_of(MenuScript &menu, std::int64_t entry) {
-  label(menu, entry);
-  Head head{menu.indent, {}, menu.label_size};
-  std::memcpy(head.label, menu.label, store_size);
-  return head;
-}
-
-char *put_head(char *p, const Head &head, const char *array) {
-  if (head.indent <= store_size)
+// What each record of an entry begins with, but for the array's name: its
+// tabs and its label, made once for the three.
+char *put_head(char *p, const MenuScript &menu, const char *array) {
+  if (menu.indent <= store_size)
     std::memcpy(p, tabs, store_size);
   else
-    std::memset(p, '\t', head.indent);
-  p += head.indent;
+    std::memset(p, '\t', menu.indent);
+  p += menu.indent;
   std::memcpy(p, array, 3);
-  std::memcpy(p + 3, head.label, store_size);
-  return p + 3 + head.label_size;
+  std::memcpy(p + 3, menu.label, store_size);
+  return p + 3 + menu.label_size;
 }
 
 // Long values go out in pieces, so that with a drain no value needs more
 // than a piece's room.
-void write_text(MenuScript &menu, const char *array, std::int64_t entry,
-                std::string_view text, bool apostrophe_as_grave = false) {
+void write_text(MenuScript &menu, const char *array, std::string_view text,
+                bool apostrophe_as_grave = false) {
   std::size_t piece = std::min(text.size(), piece_size);
   char *p = room(menu.out, text_record_room(menu.indent, piece));
   if (p == nullptr)
     return;
-  p = put_head(p, head_of(menu, entry), array);
+  p = put_head(p, menu, array);
   *p++ = '\'';
   p = put_quoted(p, text.substr(0, piece), apostrophe_as_grave);
   for (text.remove_prefix(piece); !text.empty(); text.remove_prefix(piece)) {
@@ -144,22 +131,22 @@ void write_text(MenuScript &menu, const char *array, std::int64_t entry,
 }
 
 // The parent's text is stored whole; what lies past it is slack.
-char *put_parent_record(char *p, const MenuScript &menu, const Head &head) {
-  p = put_head(p, head, "par");
+char *put_parent_record(char *p, const MenuScript &menu) {
+  p = put_head(p, menu, "par");
   std::memcpy(p, menu.parent_text, store_size);
   return p + menu.parent_size;
 }
 
-void write_parent(MenuScript &menu, std::int64_t entry) {
+void write_parent(MenuScript &menu) {
   char *p = room(menu.out, parent_record_room(menu.indent));
   if (p == nullptr)
     return;
-  commit(menu.out, put_parent_record(p, menu, head_of(menu, entry)));
+  commit(menu.out, put_parent_record(p, menu));
 }
 
-char *put_text_record(char *p, const Head &head, const char *array,
+char *put_text_record(char *p, const MenuScript &menu, const char *array,
                       std::string_view text, bool apostrophe_as_grave) {
-  p = put_head(p, head, array);
+  p = put_head(p, menu, array);
   *p++ = '\'';
   return put(put_quoted(p, text, apostrophe_as_grave), "';\r\n");
 }
@@ -168,19 +155,19 @@ char *put_text_record(char *p, const Head &head, const char *array,
 // are short, and its three records take one room.
 void write_entry(MenuScript &menu, std::int64_t entry, std::string_view ref,
                  std::string_view nam, bool apostrophe_as_grave) {
+  label(menu, entry);
   if (ref.size() > piece_size || nam.size() > piece_size) {
-    write_text(menu, "ref", entry, ref);
-    write_text(menu, "nam", entry, nam, apostrophe_as_grave);
-    write_parent(menu, entry);
+    write_text(menu, "ref", ref);
+    write_text(menu, "nam", nam, apostrophe_as_grave);
+    write_parent(menu);
     return;
   }
   char *p = room(menu.out, entry_room(menu.indent, ref.size(), nam.size()));
   if (p == nullptr)
     return;
-  const Head head = head_of(menu, entry);
-  p = put_text_record(p, head, "ref", ref, false);
-  p = put_text_record(p, head, "nam", nam, apostrophe_as_grave);
-  commit(menu.out, put_parent_record(p, menu, head));
+  p = put_text_record(p, menu, "ref", ref, false);
+  p = put_text_record(p, menu, "nam", nam, apostrophe_as_grave);
+  commit(menu.out, put_parent_record(p, menu));
   next_label(menu);
 }
 
