@@ -116,11 +116,18 @@ bool classify_tail(const char *p, const char *end, Classes &c,
   return any_class(c);
 }
 
-bool classify_portable(const char *p, const char *end, Classes &c) {
+// The classes of the window at p by `classify`, which reads 64 bytes.
+template <typename Classify>
+bool classify_with(const char *p, const char *end, Classes &c,
+                   Classify classify) {
   if (end - p < 64)
-    return classify_tail(p, end, c, classify64_portable);
-  classify64_portable(p, c);
+    return classify_tail(p, end, c, classify);
+  classify(p, c);
   return any_class(c);
+}
+
+bool classify_portable(const char *p, const char *end, Classes &c) {
+  return classify_with(p, end, c, classify64_portable);
 }
 
 // Without a fused loop: find the first byte of the set, then copy up to it.
@@ -299,10 +306,7 @@ __attribute__((target("sse2"))) void classify64_sse2(const char *p,
 
 __attribute__((target("sse2"))) bool
 classify_sse2(const char *p, const char *end, Classes &c) {
-  if (end - p < 64)
-    return classify_tail(p, end, c, classify64_sse2);
-  classify64_sse2(p, c);
-  return any_class(c);
+  return classify_with(p, end, c, classify64_sse2);
 }
 
 // The classes of 32 bytes under AVX2.
@@ -329,10 +333,7 @@ __attribute__((target("avx2"))) void classify64_avx2(const char *p,
 
 __attribute__((target("avx2"))) bool
 classify_avx2(const char *p, const char *end, Classes &c) {
-  if (end - p < 64)
-    return classify_tail(p, end, c, classify64_avx2);
-  classify64_avx2(p, c);
-  return any_class(c);
+  return classify_with(p, end, c, classify64_avx2);
 }
 
 // AVX-512 loads only the bytes before end, and compares straight into
