@@ -1,12 +1,31 @@
 # Installs the build BUILD into a fresh prefix and checks that the
 # executable, the manual and every file of the page arrive where the README
-# says.
-set(prefix ${BUILD}/install-check)
+# says. With KEEP set, installs into KEEP and checks nothing.
+#
+# `cmake --install` writes BUILD/install_manifest.txt, the list a user's
+# uninstall reads: a test's install must leave the user's list as it was.
+set(manifest ${BUILD}/install_manifest.txt)
+set(saved ${BUILD}/install_manifest.user)
+if(EXISTS ${manifest})
+  file(RENAME ${manifest} ${saved})
+endif()
+if(KEEP)
+  set(prefix ${KEEP})
+else()
+  set(prefix ${BUILD}/install-check)
+endif()
 file(REMOVE_RECURSE ${prefix})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}
                 RESULT_VARIABLE status OUTPUT_QUIET)
+file(REMOVE ${manifest})
+if(EXISTS ${saved})
+  file(RENAME ${saved} ${manifest})
+endif()
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "install failed: ${status}")
+endif()
+if(KEEP)
+  return()
 endif()
 file(GLOB page RELATIVE ${BUILD}/page ${BUILD}/page/*)
 list(TRANSFORM page PREPEND share/bookmarks2menu/)
