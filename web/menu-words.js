@@ -186,7 +186,7 @@
     notAllowed: 'Der Umwandler ist auf dieser Website nicht erlaubt',
     tooLarge: 'Das Menü ist zu groß für diesen Tab',
     keptDamaged: 'Dieses aufbewahrte Menü ist beschädigt und kann nicht angezeigt werden',
-    storageFailed: 'Der Speicher des Browsers hat versagt: {reason}',
+    storageFailed: 'Der Speicher des Browsers meldet einen Fehler: {reason}',
     readFailed: 'Beim Lesen dieser Datei ist etwas schiefgegangen',
   };
 
@@ -750,7 +750,7 @@
     keysShort: '/ переходит к поиску, стрелка вниз — к его результатам.',
     keysMove: 'Стрелки вверх и вниз — переход по списку; Page Up, Page Down, Home и End — переход дальше.',
     keysFolders: 'Стрелка вправо открывает папку, стрелка влево закрывает её или переходит к родительской папке; * открывает соседние папки.',
-    keysEnter: 'Enter открывает ссылку или папку; первые буквы названия ведут к нему (для C — с Shift).',
+    keysEnter: 'Enter открывает ссылку или папку; если набрать первые буквы названия, выбор перейдёт к нему (для C — с Shift).',
     keysCopy: 'c или Ctrl+C копирует адрес выбранной ссылки.',
     keysMatches: 'В результатах Enter открывает ссылку или показывает папку; Esc возвращает к поиску, а второе нажатие Esc очищает его.',
     keysHelp: '? показывает или скрывает эту справку.',
@@ -841,7 +841,7 @@
     keysShort: '/ переходить до пошуку, стрілка вниз — до його результатів.',
     keysMove: 'Стрілки вгору і вниз — перехід списком; Page Up, Page Down, Home і End — перехід далі.',
     keysFolders: 'Стрілка вправо відкриває папку, стрілка вліво закриває її або переходить до батьківської папки; * відкриває сусідні папки.',
-    keysEnter: 'Enter відкриває посилання або папку; перші літери назви ведуть до неї (для C — із Shift).',
+    keysEnter: 'Enter відкриває посилання або папку; якщо набрати перші літери назви, вибір перейде до неї (для C — із Shift).',
     keysCopy: 'c або Ctrl+C копіює адресу вибраного посилання.',
     keysMatches: 'У результатах Enter відкриває посилання або показує папку; Esc повертає до пошуку, а друге натискання Esc очищає його.',
     keysHelp: '? показує або ховає цю довідку.',
