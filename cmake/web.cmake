@@ -13,10 +13,22 @@ set(B2M_WASM_SOURCES src/wasm_api.cpp ${B2M_LIBRARY_SOURCES})
 set(B2M_WASM_EXPORTS b2m_start b2m_block_size b2m_block b2m_add b2m_finish
     b2m_output b2m_output_size b2m_taken b2m_shortage b2m_end)
 set(web_dir ${PROJECT_BINARY_DIR}/web)
-# The page's files, in web/; the one list of them.
-set(B2M_VIEWER_NAMES menu.html menu.css menu-arrays.js menu-references.js
-    menu-charset.js menu-model.js menu-load.js menu-list.js menu-tree.js
-    menu-search.js menu-actions.js menu-kept.js menu-page.js)
+# The page's files, in web/: menu.html, its style sheet, and its scripts,
+# read from menu.html's <script src> tags, the one list of them and of
+# their order. menu.js is the user's; bookmarks2menu-wasm.js is built from
+# menu-convert.js, just below.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${PROJECT_SOURCE_DIR}/web/menu.html)
+file(STRINGS ${PROJECT_SOURCE_DIR}/web/menu.html script_tags
+     REGEX "<script src=\"[^\"]+\"></script>")
+set(B2M_VIEWER_NAMES menu.html menu.css)
+foreach(tag ${script_tags})
+  string(REGEX REPLACE ".*<script src=\"([^\"]+)\"></script>.*" "\\1" name
+         "${tag}")
+  if(NOT name MATCHES "^(menu|bookmarks2menu-wasm)\\.js$")
+    list(APPEND B2M_VIEWER_NAMES ${name})
+  endif()
+endforeach()
 set(page_dir ${PROJECT_BINARY_DIR}/page)
 set(B2M_VIEWER_FILES ${B2M_VIEWER_NAMES})
 list(TRANSFORM B2M_VIEWER_FILES PREPEND ${PROJECT_SOURCE_DIR}/web/)

@@ -23,11 +23,21 @@ function convertIn(converter, input) {
   return dir;
 }
 
+// The scripts of the page in DIR, in the order its menu.html loads them.
+function pageScripts(dir) {
+  const html = fs.readFileSync(path.join(dir, 'menu.html'), 'utf8');
+  return Array.from(html.matchAll(/<script src="([^"]+)"><\/script>/g),
+    (m) => m[1]);
+}
+
 // The page's model and charsets, run from the page's own scripts in DIR,
-// as node has no DOM: what the page uses to read a menu and its text.
+// as node has no DOM: what the page uses to read a menu and its text, the
+// scripts after menu.js up to the model.
 function pageModel(dir) {
+  const scripts = pageScripts(dir);
   const context = vm.createContext({ B2M: {}, TextDecoder });
-  for (const f of ['menu-references.js', 'menu-charset.js', 'menu-model.js'])
+  for (const f of scripts.slice(scripts.indexOf('menu.js') + 1,
+    scripts.indexOf('menu-model.js') + 1))
     vm.runInContext(fs.readFileSync(path.join(dir, f), 'utf8'), context,
       { filename: f });
   return context.B2M;

@@ -43,11 +43,13 @@ test('menus of every shape', () => {
 
 test('kinds and depth', () => {
   const m = model.read([, '.', 'https://a.example/', ' JaVa\tScript:x',
-    'data:,x', '.'], [], [, 0, 1, 1, 1, 1], 6);
-  assert.deepStrictEqual([1, 2, 3, 4, 5].map((k) => m.kind(k)),
-    ['folder', 'link', 'inert', 'inert', 'folder']);
-  assert.deepStrictEqual(Array.from(m.depth), [0, 1, 2, 2, 2, 2]);
-  assert.deepStrictEqual(Array.from(m.pos), [0, 1, 1, 2, 3, 4]);
+    'data:,x', '.', 'vbscript:x'], [], [, 0, 1, 1, 1, 1, 0], 7);
+  assert.deepStrictEqual([1, 2, 3, 4, 5, 6].map((k) => m.kind(k)),
+    ['folder', 'link', 'inert', 'inert', 'folder', 'inert']);
+  assert.deepStrictEqual([1, 2, 3, 4, 5, 6].map((k) => m.inertKind(k)),
+    ['', '', 'bookmarklet', 'address', '', 'address']);
+  assert.deepStrictEqual(Array.from(m.depth), [0, 1, 2, 2, 2, 2, 1]);
+  assert.deepStrictEqual(Array.from(m.pos), [0, 1, 1, 2, 3, 4, 2]);
 });
 
 // Titles are text, addresses attribute values: references without ';'
@@ -89,20 +91,26 @@ test('schemes as the URL parser reads them', () => {
   }
 });
 
-// Search folds as find-in-page does: each query finds the titles listed.
+// Search folds as find-in-page does, and each word must be in the title
+// or a link's address: each query finds the entries listed, among those
+// given when `within` is.
 test('folding for search', () => {
-  const titles = ['Caf\u00e9 Cr\u00e8me br\u00fbl\u00e9e',
+  const titles = [, 'Caf\u00e9 Cr\u00e8me br\u00fbl\u00e9e',
     '\u00c4rger \u00fcber Stra\u00dfe', 'na\u00efve r\u00e9sum\u00e9 tips',
     '\u00c6sop', '\ufb01ne \u2460'];
-  for (const [query, want] of [
-    ['cafe creme', [0]], ['arger uber', [1]], ['STRASSE', [1]],
-    ['RESUME', [2]], ['cafe\u0301', [0]], ['aesop', [3]],
-    ['resume nothing', []], ['fine 1', [4]],
+  const m = model.read([, 'https://kaffee.example/', 'https://x.example/u',
+    'javascript:resume()', '.', 'https://x.example/f'], titles,
+  [, 0, 0, 0, 0, 0], 6);
+  for (const [query, want, within] of [
+    ['cafe creme', [1]], ['arger uber', [2]], ['STRASSE', [2]],
+    ['RESUME', [3]], ['cafe\u0301', [1]], ['aesop', [4]],
+    ['resume nothing', []], ['fine 1', [5]],
+    ['cafe kaffee', [1]], ['x.example', [2, 5]], ['script', [3]],
+    ['.', [1, 2, 5]], ['bruleehttps', []], ['example', [2], [2, 3, 4]],
   ]) {
-    const words = model.fold(query).split(/\s+/);
-    const found = titles.map((t, i) => [model.fold(t), i])
-      .filter(([t]) => words.every((w) => t.includes(w))).map(([, i]) => i);
-    assert.deepStrictEqual(found, want, query);
+    const found = model.searcher(m).find(model.queryWords(query),
+      within && Int32Array.from(within));
+    assert.deepStrictEqual(Array.from(found), want, query);
   }
 });
 

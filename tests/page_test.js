@@ -250,14 +250,16 @@ async function readAs(browser, problems) {
   if (await first() !== '收藏夹') problems.push(`read as ${await first()}`);
   await tab.click('#more-button');
   await tab.selectOption('#read-as', 'big5');
-  await tab.waitForFunction(() => B2M.load.state.charset === 'big5');
+  await tab.waitForFunction(() => document.querySelector(
+    '[role="treeitem"] .title').textContent !== '收藏夹');
   const big5 = await first();
   await tab.reload();
   if (await first() !== big5 || await tab.inputValue('#read-as') !== 'big5')
     problems.push('the choice was not kept');
   await tab.click('#more-button');
   await tab.selectOption('#read-as', '');
-  await tab.waitForFunction(() => B2M.load.state.charset === 'gbk');
+  await tab.waitForFunction(() => document.querySelector('#read-as')
+    .options[0].textContent === 'Automatic (Chinese, simplified (GBK))');
   problems.push(...await violations(tab));
   await tab.close();
 }

@@ -4,89 +4,109 @@
 (function (B2M) {
   'use strict';
 
-  function $(id) { return document.getElementById(id); }
-  function model() { return B2M.page.state.model; }
-  function say(words) { B2M.page.say(words); }
+  var list = B2M.list, model = B2M.model;
 
-  // ---- Copy and the source panel ---------------------------------------
+  function $(id) { return document.getElementById(id); }
 
   // c, or the platform's copy chord with nothing selected: the focused
-  // entry's address. A c that goes on a type-ahead is typed.
-  function isCopy(event) {
+  // entry's address. A c that goes on a type-ahead (`typing`) is typed.
+  function isCopy(event, typing) {
     if (event.key !== 'c' || event.altKey) return false;
     if (event.ctrlKey || event.metaKey) return !String(getSelection());
-    return Date.now() - B2M.tree.state.typedAt > 500;
+    return !typing;
   }
 
-  function copyAddress(k) {
-    var m = model();
-    if (m.folder[k]) return say('A folder has no address to copy.');
-    var words = m.address(k), name = m.label(k);
-    var fallback = function () {
-      showSource(k);
-      var range = document.createRange();
-      range.selectNodeContents($('source-text'));
-      getSelection().removeAllRanges();
-      getSelection().addRange(range);
-      say('The clipboard is not open to this page: the address of "' +
-        name + '" is selected, for Ctrl+C.');
-    };
-    if (!navigator.clipboard) return fallback();
-    // A clipboard that never answers is as good as none.
-    var settled = false, wait = setTimeout(function () {
-      settled = true;
-      fallback();
-    }, 2000);
-    navigator.clipboard.writeText(words).then(function () {
-      if (settled) return;
-      clearTimeout(wait);
-      say('Copied the address of "' + name + '".');
-    }, function () {
-      clearTimeout(wait);
-      if (!settled) fallback();
-    });
+  // The actions on the menu shown. `hands` are what the page hands them:
+  // say(words) for the status line, and focusEntry(k), to put the focus
+  // back on entry k where the tree shows it.
+  function create(hands) {
+    var shown = null;  // the model shown, if any
+    var sourceOf = 0;  // the entry whose source the panel shows
+
+    // A new menu, `m`, or none: nothing of the last one printed.
+    function reset(m) {
+      shown = m;
+      $('print').textContent = '';
+    }
+
+    // ---- Copy and the source panel -------------------------------------
+
+    function copyAddress(k) {
+      var m = shown;
+      if (m.folder[k]) return hands.say('A folder has no address to copy.');
+      var words = m.address(k), name = m.label(k);
+      var fallback = function () {
+        showSource(k);
+        var range = document.createRange();
+        range.selectNodeContents($('source-text'));
+        getSelection().removeAllRanges();
+        getSelection().addRange(range);
+        hands.say('The clipboard is not open to this page: the address of "' +
+          name + '" is selected, for Ctrl+C.');
+      };
+      if (!navigator.clipboard) return fallback();
+      // A clipboard that never answers is as good as none.
+      var settled = false, wait = setTimeout(function () {
+        settled = true;
+        fallback();
+      }, 2000);
+      navigator.clipboard.writeText(words).then(function () {
+        if (settled) return;
+        clearTimeout(wait);
+        hands.say('Copied the address of "' + name + '".');
+      }, function () {
+        clearTimeout(wait);
+        if (!settled) fallback();
+      });
+    }
+
+    function showSource(k) {
+      sourceOf = k;
+      $('source-title').textContent = shown.label(k);
+      $('source-text').textContent = shown.address(k);
+      $('source').hidden = false;
+      $('source-close').focus();
+    }
+    // Whether the panel was open.
+    function closeSource() {
+      if ($('source').hidden) return false;
+      $('source').hidden = true;
+      if (sourceOf && shown) hands.focusEntry(sourceOf);
+      return true;
+    }
+
+    // ---- Print: every entry, with each link's address ------------------
+
+    function fillPrint() {
+      var box = $('print'), m = shown;
+      if (!m || box.firstChild) return;
+      var out = document.createDocumentFragment();
+      model.walk(m, function () { return true; }, function (k) {
+        var line = document.createElement('div');
+        line.className = m.folder[k] ? 'folder' : 'link';
+        line.dataset.entry = String(m.entry[k]);
+        list.indent(line, m.depth[k]);
+        line.textContent = m.label(k);
+        if (!m.folder[k]) {
+          var where = document.createElement('span');
+          where.className = 'address';
+          where.textContent = m.address(k);
+          line.append(' ', where);
+        }
+        out.appendChild(line);
+      });
+      box.appendChild(out);
+    }
+    function clearPrint() {
+      $('print').textContent = '';
+    }
+
+    $('source-close').addEventListener('click', closeSource);
+
+    return { reset: reset, isCopy: isCopy, copyAddress: copyAddress,
+      showSource: showSource, closeSource: closeSource, fillPrint: fillPrint,
+      clearPrint: clearPrint };
   }
 
-  var sourceOf = 0; // the entry whose source the panel shows
-
-  function showSource(k) {
-    sourceOf = k;
-    $('source-title').textContent = model().label(k);
-    $('source-text').textContent = model().address(k);
-    $('source').hidden = false;
-    $('source-close').focus();
-  }
-  function closeSource() {
-    var k = sourceOf, tree = B2M.tree.state;
-    $('source').hidden = true;
-    if (k && model() && tree.rowOf[k] >= 0 && !tree.view.box.hidden)
-      B2M.tree.focusRow(k);
-  }
-
-  // ---- Print: every entry, with each link's address --------------------
-
-  function fillPrint() {
-    var box = $('print'), m = model();
-    if (!m || box.firstChild) return;
-    var out = document.createDocumentFragment();
-    B2M.tree.walk(m, function () { return true; }, function (k) {
-      var line = document.createElement('div');
-      line.className = m.folder[k] ? 'folder' : 'link';
-      line.dataset.entry = String(m.entry[k]);
-      line.style.setProperty('--indent',
-        String(Math.min(m.depth[k], B2M.tree.indentLevels) - 1));
-      line.textContent = m.label(k);
-      if (!m.folder[k]) {
-        var where = document.createElement('span');
-        where.className = 'address';
-        where.textContent = m.address(k);
-        line.append(' ', where);
-      }
-      out.appendChild(line);
-    });
-    box.appendChild(out);
-  }
-
-  B2M.actions = { isCopy: isCopy, copyAddress: copyAddress,
-    showSource: showSource, closeSource: closeSource, fillPrint: fillPrint };
+  B2M.actions = { create: create };
 })(B2M);

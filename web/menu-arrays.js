@@ -6,26 +6,30 @@ var B2M = {};
 (function () {
   'use strict';
 
+  var loading = { missing: false, error: false };
+
   // Errors of other scripts (the optional converter) do not count.
   function noteLoadError(event) {
     var target = event.target;
     if (target instanceof HTMLScriptElement) {
       if (/(^|\/)menu\.js(\?.*)?$|^blob:/.test(target.getAttribute('src')))
-        B2M.loading.missing = true;
+        loading.missing = true;
       return;
     }
     if (!event.filename || /menu\.js(\?.*)?$|^blob:/.test(event.filename))
-      B2M.loading.error = true;
+      loading.error = true;
   }
 
-  // Watches from now until stopWatching().
+  // Watches from now until stopWatching(), which says whether the script
+  // was missing, and whether it failed (missing, or broken).
   B2M.watchLoading = function () {
-    B2M.loading = { missing: false, error: false };
+    loading = { missing: false, error: false };
     addEventListener('error', noteLoadError, true);
   };
   B2M.stopWatching = function () {
     removeEventListener('error', noteLoadError, true);
-    return B2M.loading.missing || B2M.loading.error;
+    return { missing: loading.missing,
+      failed: loading.missing || loading.error };
   };
   // Empty arrays for a menu script to fill anew.
   B2M.clearArrays = function () {

@@ -6,8 +6,6 @@
 (function (B2M) {
   'use strict';
 
-  var kept = { menu: null }; // the record of the menu kept, if any
-
   // Runs work(store) in a transaction; resolves to what its request gave.
   function store(mode, work) {
     return new Promise(function (done, fail) {
@@ -43,45 +41,57 @@
     return store('readwrite', function (s) { return s.put(record, 'last'); });
   }
 
-  // Resolves to whether the menu is kept: only once it reads back whole.
-  function keep(bytes, name, declared) {
-    var record = { bytes: bytes, name: name, declared: declared || null,
-      chosen: null, at: Date.now() };
-    kept.menu = null;
-    return put(record).then(recall).then(function (v) {
-      return !!v && v.bytes.length === bytes.length && v.at === record.at;
-    }, function () { return false; });
+  // Made once by the page; its state is its own.
+  function create() {
+    var kept = { menu: null }; // the record of the menu kept, if any
+
+    // Resolves to whether the menu is kept: only once it reads back whole.
+    function keep(bytes, name, declared) {
+      var record = { bytes: bytes, name: name, declared: declared || null,
+        chosen: null, at: Date.now() };
+      kept.menu = null;
+      return put(record).then(recall).then(function (v) {
+        return !!v && v.bytes.length === bytes.length && v.at === record.at;
+      }, function () { return false; });
+    }
+
+    // The charset chosen for the kept menu, or null for none.
+    function choose(charset) {
+      if (!kept.menu) return Promise.resolve();
+      kept.menu.chosen = charset;
+      return put(kept.menu).catch(function () { /* for this visit only */ });
+    }
+
+    function forget() {
+      kept.menu = null;
+      return store('readwrite', function (s) { return s.delete('last'); })
+        .catch(function () { /* nothing was kept */ });
+    }
+
+    // The menu kept, or null; one of another shape is junk, and dropped.
+    function recall() {
+      return store('readonly', function (s) { return s.get('last'); })
+        .then(function (v) {
+          var named = function (c) {
+            return c === null || c === undefined || B2M.charset.named(c) === c;
+          };
+          var ok = v && typeof v === 'object' &&
+            v.bytes instanceof Uint8Array && typeof v.name === 'string' &&
+            v.name.length < 4096 && named(v.declared) && named(v.chosen);
+          if (v !== undefined && !ok) forget();
+          if (ok) kept.menu = v;
+          return ok ? v : null;
+        }, function () { return null; });
+    }
+
+    return {
+      keep: keep, forget: forget, recall: recall, choose: choose,
+      // Whether a menu is kept.
+      has: function () { return kept.menu !== null; },
+      // The charset chosen for the kept menu, or null.
+      chosen: function () { return kept.menu ? kept.menu.chosen : null; },
+    };
   }
 
-  // The charset chosen for the kept menu, or null for none.
-  function choose(charset) {
-    if (!kept.menu) return Promise.resolve();
-    kept.menu.chosen = charset;
-    return put(kept.menu).catch(function () { /* for this visit only */ });
-  }
-
-  function forget() {
-    kept.menu = null;
-    return store('readwrite', function (s) { return s.delete('last'); })
-      .catch(function () { /* nothing was kept */ });
-  }
-
-  // The menu kept, or null; one of another shape is junk, and dropped.
-  function recall() {
-    return store('readonly', function (s) { return s.get('last'); })
-      .then(function (v) {
-        var named = function (c) {
-          return c === null || c === undefined || B2M.charset.named(c) === c;
-        };
-        var ok = v && typeof v === 'object' && v.bytes instanceof Uint8Array &&
-          typeof v.name === 'string' && v.name.length < 4096 &&
-          named(v.declared) && named(v.chosen);
-        if (v !== undefined && !ok) forget();
-        if (ok) kept.menu = v;
-        return ok ? v : null;
-      }, function () { return null; });
-  }
-
-  B2M.kept = { state: kept, keep: keep, forget: forget, recall: recall,
-    choose: choose };
+  B2M.kept = { create: create };
 })(B2M);

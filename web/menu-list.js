@@ -107,6 +107,13 @@
     return span;
   }
 
+  // Depth as an indent, up to indentLevels; deeper rows say their level.
+  var indentLevels = 12;
+  function indent(el, depth) {
+    el.style.setProperty('--indent', String(Math.min(depth, indentLevels) - 1));
+  }
+
   B2M.list = { windowed: windowed, draw: draw, clear: clear,
-    bringIntoView: bringIntoView, moves: moves, tag: tag };
+    bringIntoView: bringIntoView, moves: moves, tag: tag, indent: indent,
+    indentLevels: indentLevels };
 })(B2M);

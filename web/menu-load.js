@@ -6,37 +6,6 @@
 (function (B2M) {
   'use strict';
 
-  var load = {
-    bytes: null,      // a menu converted or kept here; else menu.js beside
-    declared: null,   // the charset its export declared
-    charset: 'utf-8', // the one the arrays were last read in
-    detected: null,   // the best fit, once the bytes were looked at
-  };
-
-  // Runs the script into fresh arrays, read in `charset`; resolves to
-  // whether it failed.
-  function run(charset) {
-    return new Promise(function (done) {
-      B2M.clearArrays();
-      B2M.watchLoading();
-      var script = document.createElement('script');
-      var url = load.bytes ? URL.createObjectURL(new Blob([load.bytes],
-        { type: 'text/javascript' })) : 'menu.js?' + charset;
-      script.setAttribute('charset', charset);
-      script.src = url;
-      var end = function () {
-        var failed = B2M.stopWatching();
-        if (load.bytes) URL.revokeObjectURL(url);
-        script.remove();
-        load.charset = charset;
-        done(failed);
-      };
-      script.onload = end;
-      script.onerror = end;
-      document.head.appendChild(script);
-    });
-  }
-
   // Whether reading as UTF-8 lost bytes: U+FFFD where they did not fit.
   function lost() {
     var lists = [nam, ref];
@@ -65,41 +34,83 @@
     return new Uint8Array(out);
   }
 
-  // The best fit, from the bytes kept here or read again as bytes.
-  function detect() {
-    if (load.detected) return Promise.resolve(load.detected);
-    var language = navigator.language;
-    if (load.bytes) {
-      load.detected = B2M.charset.detect(load.bytes, language);
-      return Promise.resolve(load.detected);
+  // Made once by the page; its state is its own.
+  function create() {
+    var load = {
+      bytes: null,      // a menu converted or kept here; else menu.js beside
+      declared: null,   // the charset its export declared
+      charset: 'utf-8', // the one the arrays were last read in
+      detected: null,   // the best fit, once the bytes were looked at
+    };
+
+    // Runs the script into fresh arrays, read in `charset`; resolves to
+    // whether it failed.
+    function run(charset) {
+      return new Promise(function (done) {
+        B2M.clearArrays();
+        B2M.watchLoading();
+        var script = document.createElement('script');
+        var url = load.bytes ? URL.createObjectURL(new Blob([load.bytes],
+          { type: 'text/javascript' })) : 'menu.js?' + charset;
+        script.setAttribute('charset', charset);
+        script.src = url;
+        var end = function () {
+          var failed = B2M.stopWatching().failed;
+          if (load.bytes) URL.revokeObjectURL(url);
+          script.remove();
+          load.charset = charset;
+          done(failed);
+        };
+        script.onload = end;
+        script.onerror = end;
+        document.head.appendChild(script);
+      });
     }
-    return run('x-user-defined').then(function (failed) {
-      load.detected = failed ? 'utf-8'
-        : B2M.charset.detect(valueBytes(), language);
-      return load.detected;
-    });
+
+    // The best fit, from the bytes kept here or read again as bytes.
+    function detect() {
+      if (load.detected) return Promise.resolve(load.detected);
+      var language = navigator.language;
+      if (load.bytes) {
+        load.detected = B2M.charset.detect(load.bytes, language);
+        return Promise.resolve(load.detected);
+      }
+      return run('x-user-defined').then(function (failed) {
+        load.detected = failed ? 'utf-8'
+          : B2M.charset.detect(valueBytes(), language);
+        return load.detected;
+      });
+    }
+
+    // Reads the menu in its charset; `chosen` is the one picked by hand for
+    // it, if any. Resolves to whether the script failed.
+    function settle(chosen, failed) {
+      if (failed) return Promise.resolve(true);
+      var wanted = chosen || load.declared;
+      if (!wanted && !load.bytes && load.charset === 'utf-8' && !lost())
+        return Promise.resolve(false);
+      var pick = wanted ? Promise.resolve(wanted) : detect();
+      return pick.then(function (charset) {
+        return charset === load.charset ? false : run(charset);
+      });
+    }
+
+    // A menu of bytes converted or kept here, and what its export declared.
+    function use(bytes, declared) {
+      load.bytes = bytes;
+      load.declared = declared || null;
+      load.detected = null;
+      load.charset = null;
+    }
+
+    return {
+      use: use, settle: settle,
+      // The charset the arrays were last read in.
+      charset: function () { return load.charset; },
+      // Whether the menu is bytes converted or kept here.
+      hasBytes: function () { return !!load.bytes; },
+    };
   }
 
-  // Reads the menu in its charset; `chosen` is the one picked by hand for
-  // it, if any. Resolves to whether the script failed.
-  function settle(chosen, failed) {
-    if (failed) return Promise.resolve(true);
-    var wanted = chosen || load.declared;
-    if (!wanted && !load.bytes && load.charset === 'utf-8' && !lost())
-      return Promise.resolve(false);
-    var pick = wanted ? Promise.resolve(wanted) : detect();
-    return pick.then(function (charset) {
-      return charset === load.charset ? false : run(charset);
-    });
-  }
-
-  // A menu of bytes converted or kept here, and what its export declared.
-  function use(bytes, declared) {
-    load.bytes = bytes;
-    load.declared = declared || null;
-    load.detected = null;
-    load.charset = null;
-  }
-
-  B2M.load = { state: load, run: run, settle: settle, use: use };
+  B2M.load = { create: create };
 })(B2M);

@@ -1,6 +1,6 @@
 // The model of a menu: the arrays of menu.js read once into a checked
-// tree, and the text rules of the page. No DOM here, so that node runs it
-// as the page does.
+// tree, what each entry is, the text rules of the page and its search. No
+// DOM here, so that node runs it as the page does.
 /* global B2M */
 (function (B2M) {
   'use strict';
@@ -122,6 +122,32 @@
     m.kind = function (k) {
       return m.folder[k] ? 'folder' : isLive(m.address(k)) ? 'link' : 'inert';
     };
+    // What an inert link is: 'bookmarklet' (javascript:), else 'address'
+    // (data:, vbscript:); '' for an entry that is not inert.
+    m.inertKind = function (k) {
+      if (m.kind(k) !== 'inert') return '';
+      return scheme(m.address(k)) === 'javascript' ? 'bookmarklet' : 'address';
+    };
+  }
+
+  // Each entry in tree order, going into the folders `into` takes. No
+  // recursion, so depth costs nothing.
+  function walk(m, into, visit) {
+    var folders = [0], next = [0];
+    while (folders.length) {
+      var top = folders.length - 1, kids = m.kids[folders[top]];
+      if (next[top] === kids.length) {
+        folders.pop();
+        next.pop();
+        continue;
+      }
+      var k = kids[next[top]++];
+      visit(k);
+      if (m.folder[k] && m.kids[k].length && into(k)) {
+        folders.push(k);
+        next.push(0);
+      }
+    }
   }
 
   // ---- Text as HTML reads it -------------------------------------------
@@ -209,6 +235,46 @@
       .replace(spelledOut, function (c) { return spelled[c]; });
   }
 
+  // ---- Search ----------------------------------------------------------
+
+  // A query's words, folded.
+  function queryWords(query) {
+    return fold(query).split(/\s+/).filter(Boolean);
+  }
+
+  function always() { return true; }
+
+  // Search in model m: an entry matches when each word is in its title or,
+  // for a link, in its address, both folded. Entries are folded once, while
+  // more() allows, so that idle time can do it before the first keystroke.
+  function searcher(m) {
+    var haystack = new Array(m.n), indexed = 1;
+    // Folds entries while more() says so; false once all are folded.
+    function index(more) {
+      for (; indexed < m.n && more(); indexed++) {
+        var k = indexed;
+        haystack[k] = fold(m.label(k)) +
+          (m.folder[k] ? '' : '\n' + fold(m.address(k)));
+      }
+      return indexed < m.n;
+    }
+    // The slots, in order, of the entries that match every word: among
+    // `within` (slots in order) if given, else among all.
+    function find(words, within) {
+      index(always);
+      var total = within ? within.length : m.n, w = words.length;
+      var found = new Int32Array(total), count = 0;
+      outer: for (var j = within ? 0 : 1; j < total; j++) {
+        var k = within ? within[j] : j, hay = haystack[k];
+        for (var i = 0; i < w; i++)
+          if (hay.indexOf(words[i]) < 0) continue outer;
+        found[count++] = k;
+      }
+      return found.subarray(0, count);
+    }
+    return { index: index, find: find };
+  }
+
   // 12,345: the page's own words are English. Not toLocaleString, whose
   // first call costs the page a frame or two while it loads.
   function grouped(n) {
@@ -218,5 +284,6 @@
   B2M.model = {
     read: read, decodeText: decodeText, decodeAttribute: decodeAttribute,
     scheme: scheme, isLive: isLive, fold: fold, grouped: grouped,
+    walk: walk, queryWords: queryWords, searcher: searcher,
   };
 })(B2M);

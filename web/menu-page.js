@@ -1,5 +1,6 @@
-// The page's wiring: which state it is in (a menu, none, a broken one),
-// the charset it reads the menu in, the one keydown handler, and what the
+// The page's wiring: it makes each room and hands it the others it may
+// call; which state the page is in (a menu, none, a broken one), the
+// charset it reads the menu in, the one keydown handler, and what the
 // converter may ask of it.
 /* global B2M, ref, nam, par, MAX */
 (function (B2M) {
@@ -10,6 +11,8 @@
     canConvert: false, // the converter is beside the page
     beside: true,      // the menu shown is a menu.js beside the page
   };
+  // The rooms, made at start.
+  var load, kept, actions, tree, search;
 
   function $(id) { return document.getElementById(id); }
 
@@ -26,16 +29,15 @@
   // Every room made anew for `model`, which may be null.
   function reset(model) {
     page.model = model;
-    B2M.tree.reset(model, $('menu'), model &&
+    tree.reset(model, model &&
       'bookmarks2menu:open:' + location.pathname + ':' + (model.n - 1));
-    B2M.search.reset(model, $('search'), $('hits'));
-    $('print').textContent = '';
+    search.reset(model);
+    actions.reset(model);
   }
 
   // What the page holds for a menu that cannot be shown.
   function noMenu(words, command) {
     reset(null);
-    $('menu').hidden = true;
     $('find').hidden = true;
     $('actions').hidden = true;
     $('read-as-box').hidden = true;
@@ -71,7 +73,7 @@
   function show(error, emptyHint) {
     $('drop').hidden = true;
     $('convert-again').hidden = !page.canConvert;
-    $('forget').hidden = !B2M.kept.state.menu;
+    $('forget').hidden = !kept.has();
     var m;
     try { m = B2M.model.read(ref, nam, par, MAX); } catch { m = null; }
     if (!m) return noMenu('menu.js is not a script this page can read. ' +
@@ -93,8 +95,8 @@
     $('actions').hidden = false;
     $('read-as-box').hidden = false;
     fillReadAs(chosen());
-    B2M.tree.show();
-    B2M.search.indexWhenIdle();
+    tree.show();
+    search.indexWhenIdle();
   }
 
   function showMissing() {
@@ -124,19 +126,14 @@
         event.altKey) return false;
     if (event.key === '/' && !$('find').hidden) $('search').focus();
     else if (event.key === '?') toggleMore(true);
-    else if (event.key === 'Escape' && !$('source').hidden)
-      B2M.actions.closeSource();
+    else if (event.key === 'Escape') return actions.closeSource();
     else return false;
     return true;
   }
   function onKey(event) {
-    var t = event.target, done = false;
     if (event.defaultPrevented) return;
-    if (t === $('search')) done = B2M.search.onFieldKey(event);
-    else if (page.model && B2M.tree.isRow(t)) done = B2M.tree.onKey(event);
-    else if ($('hits').contains(t)) done = B2M.search.onKey(event);
-    if (!done) done = pageKey(event);
-    if (done) event.preventDefault();
+    if (search.onKey(event) || tree.onKey(event) || pageKey(event))
+      event.preventDefault();
   }
 
   // ---- Start -----------------------------------------------------------
@@ -147,44 +144,63 @@
     requestAnimationFrame(function () {
       drawSoon.asked = false;
       if (!page.model) return;
-      B2M.tree.draw();
-      B2M.search.draw();
+      tree.draw();
+      search.draw();
+    });
+  }
+
+  // Each room, handed what it may call of the others.
+  function makeRooms() {
+    load = B2M.load.create();
+    kept = B2M.kept.create();
+    actions = B2M.actions.create({
+      say: say,
+      focusEntry: function (k) { tree.focusShown(k); },
+    });
+    tree = B2M.tree.create({
+      isCopy: actions.isCopy,
+      copy: actions.copyAddress,
+      showSource: actions.showSource,
+      onReveal: function () { search.clear(); },
+    });
+    search = B2M.search.create({
+      isCopy: actions.isCopy,
+      copy: actions.copyAddress,
+      reveal: tree.reveal,
+      onSearching: function (searching) { tree.setShown(!searching); },
     });
   }
 
   function listen() {
     document.addEventListener('keydown', onKey);
-    $('menu').addEventListener('click', B2M.tree.onClick);
-    $('hits').addEventListener('click', B2M.search.onClick);
-    $('search').addEventListener('input', B2M.search.run);
     addEventListener('scroll', drawSoon, { passive: true });
     addEventListener('resize', function () {
-      B2M.tree.state.view.height = B2M.search.state.view.height = 0;
+      tree.resized();
+      search.resized();
       drawSoon();
     });
-    addEventListener('hashchange', B2M.tree.followHash);
+    addEventListener('hashchange', tree.followHash);
     $('open-all').addEventListener('click', function () {
-      B2M.tree.setAll(true);
+      tree.setAll(true);
     });
     $('close-all').addEventListener('click', function () {
-      B2M.tree.setAll(false);
+      tree.setAll(false);
     });
     $('more-button').addEventListener('click', function () {
       toggleMore(false);
     });
-    $('source-close').addEventListener('click', B2M.actions.closeSource);
     $('read-as').addEventListener('change', readAs);
     $('forget').addEventListener('click', forget);
-    addEventListener('beforeprint', B2M.actions.fillPrint);
-    addEventListener('afterprint', function () { $('print').textContent = ''; });
+    addEventListener('beforeprint', actions.fillPrint);
+    addEventListener('afterprint', actions.clearPrint);
     matchMedia('print').addEventListener('change', function (event) {
-      if (event.matches) B2M.actions.fillPrint();
+      if (event.matches) actions.fillPrint();
     });
   }
 
   function forget() {
     $('forget').hidden = true;
-    B2M.kept.forget().then(function () {
+    kept.forget().then(function () {
       if (page.beside) return;
       B2M.clearArrays();
       showMissing();
@@ -193,10 +209,10 @@
 
   // No menu.js here: the last menu converted in this page, if any.
   function showKept() {
-    B2M.kept.recall().then(function (v) {
+    kept.recall().then(function (v) {
       if (!v) return;
-      B2M.load.use(v.bytes, v.declared);
-      return B2M.load.settle(v.chosen, false).then(function (failed) {
+      load.use(v.bytes, v.declared);
+      return load.settle(v.chosen, false).then(function (failed) {
         show(failed);
         if (page.model) say('The menu converted from ' + v.name + ', kept ' +
           'in this browser; a menu.js next to this page comes first.');
@@ -212,23 +228,22 @@
       Math.max(ref.length || 0, nam.length || 0, par.length || 0);
   }
   function chosen() {
-    if (B2M.load.state.bytes)
-      return B2M.kept.state.menu && B2M.kept.state.menu.chosen;
+    if (load.hasBytes()) return kept.chosen();
     try { return B2M.charset.named(localStorage.getItem(choiceKey()) || ''); }
     catch { return null; }
   }
 
   function readAs() {
     var choice = $('read-as').value || null, key = choiceKey();
-    if (!B2M.load.state.bytes) {
+    if (!load.hasBytes()) {
       try {
         if (choice) localStorage.setItem(key, choice);
         else localStorage.removeItem(key);
       } catch { /* storage off: for this visit only */ }
     } else {
-      B2M.kept.choose(choice);
+      kept.choose(choice);
     }
-    B2M.load.settle(choice, false).then(function (failed) {
+    load.settle(choice, false).then(function (failed) {
       show(failed);
       $('read-as').focus();
     });
@@ -236,13 +251,13 @@
 
   // "Read as…" with the charset the menu is read in now.
   function fillReadAs(choice) {
-    var select = $('read-as'), load = B2M.load.state;
+    var select = $('read-as'), charset = load.charset();
     if (!select.options.length)
       [['', 'Automatic']].concat(B2M.charset.list).forEach(function (c) {
         select.add(new Option(c[1], c[0]));
       });
     var now = B2M.charset.list.filter(function (c) {
-      return c[0] === load.charset;
+      return c[0] === charset;
     })[0];
     select.options[0].textContent = 'Automatic' + (now && !choice ?
       ' (' + now[1] + ')' : '');
@@ -250,15 +265,16 @@
   }
 
   function start() {
-    var failed = B2M.stopWatching();
+    var loaded = B2M.stopWatching();
+    makeRooms();
     listen();
     if (B2M.convert) page.canConvert = B2M.convert.start(converterSide);
-    page.beside = !B2M.loading.missing;
+    page.beside = !loaded.missing;
     if (!page.beside) {
       showMissing();
       return showKept();
     }
-    B2M.load.settle(chosen(), failed).then(show);
+    load.settle(chosen(), loaded.failed).then(show);
   }
 
   // What the converter may ask of the page: menu.js bytes shown, read in
@@ -266,22 +282,20 @@
   var converterSide = {
     say: say,
     show: function (bytes, emptyHint, declared) {
-      B2M.load.use(bytes, declared);
-      return B2M.load.settle(null, false).then(function (failed) {
+      load.use(bytes, declared);
+      return load.settle(null, false).then(function (failed) {
         scrollTo(0, 0);
         show(failed, emptyHint);
         return page.model ? page.model.n - 1 : 0;
       });
     },
     keep: function (bytes, name, declared) {
-      return B2M.kept.keep(bytes, name, declared).then(function (kept) {
-        $('forget').hidden = !kept;
-        return kept;
+      return kept.keep(bytes, name, declared).then(function (done) {
+        $('forget').hidden = !done;
+        return done;
       });
     },
   };
-
-  B2M.page = { state: page, say: say };
 
   if (document.readyState === 'loading')
     document.addEventListener('DOMContentLoaded', start);

@@ -4,245 +4,244 @@
 (function (B2M) {
   'use strict';
 
-  var list = B2M.list, fold = B2M.model.fold;
-
-  // The search's state, made anew for each menu shown.
-  var hits = {
-    model: null,
-    field: null,
-    haystack: [],          // each entry's folded title and address
-    indexed: 1,            // slots below this are in the haystack
-    found: new Int32Array(0), count: 0,
-    current: 0,            // the match in the Tab order
-    words: [], lastWords: null,
-    view: list.windowed(null, makeHit,
-      function (r) { return r; },
-      function (r) { return r < hits.count ? r : -1; }),
-  };
-
-  function reset(model, field, box) {
-    hits.model = model;
-    hits.field = field;
-    hits.haystack = new Array(model ? model.n : 0);
-    hits.indexed = 1;
-    hits.found = new Int32Array(0);
-    hits.count = hits.current = 0;
-    hits.words = [];
-    hits.lastWords = null;
-    hits.view.box = box;
-    hits.view.height = 0;
-    hits.view.keep = -1;
-    list.clear(hits.view);
-    field.value = '';
-    run();
-  }
-
-  function indexSome(until) {
-    var m = hits.model;
-    for (; hits.indexed < m.n && until(); hits.indexed++) {
-      var k = hits.indexed;
-      hits.haystack[k] = fold(m.label(k)) +
-        (m.folder[k] ? '' : '\n' + fold(m.address(k)));
-    }
-  }
-
-  // The titles are indexed while the page is idle, so that the first
-  // keystroke need not.
-  function indexWhenIdle() {
-    var idle = window.requestIdleCallback || function (f) {
-      setTimeout(function () {
-        var end = Date.now() + 10;
-        f({ timeRemaining: function () { return end - Date.now(); } });
-      }, 0);
-    };
-    var shown = hits.model;
-    idle(function (deadline) {
-      if (hits.model !== shown) return;
-      indexSome(function () { return deadline.timeRemaining() > 1; });
-      if (hits.indexed < shown.n) indexWhenIdle();
-    });
-  }
-
-  // A query that only lengthens the last one's words looks among the
-  // last matches.
-  function find() {
-    indexSome(function () { return true; });
-    var m = hits.model, words = hits.words, last = hits.lastWords;
-    var narrow = last && last.length <= words.length &&
-      last.every(function (w, i) { return words[i].indexOf(w) >= 0; });
-    var from = narrow ? hits.found.slice(0, hits.count) : null;
-    var total = narrow ? from.length : m.n, w = words.length;
-    var found = new Int32Array(total), count = 0;
-    outer: for (var j = narrow ? 0 : 1; j < total; j++) {
-      var k = narrow ? from[j] : j, hay = hits.haystack[k];
-      for (var i = 0; i < w; i++)
-        if (hay.indexOf(words[i]) < 0) continue outer;
-      found[count++] = k;
-    }
-    hits.found = found;
-    hits.count = count;
-    hits.lastWords = words;
-  }
+  var list = B2M.list, model = B2M.model, fold = model.fold;
 
   function $(id) { return document.getElementById(id); }
 
-  function run() {
-    hits.words = fold(hits.field.value).split(/\s+/).filter(Boolean);
-    var searching = hits.words.length !== 0 && hits.model !== null;
-    $('results').hidden = !searching;
-    B2M.tree.state.view.box.hidden = !searching ? !B2M.tree.state.count : true;
-    list.clear(hits.view);
-    hits.view.keep = -1;
-    hits.current = 0;
-    if (!searching) {
-      hits.lastWords = null;
-      hits.count = 0;
-      if (hits.model) B2M.tree.draw();
-      return;
-    }
-    find();
-    var said = hits.count === 0 ? 'No entry matches.'
-      : B2M.model.grouped(hits.count) +
-        (hits.count === 1 ? ' match' : ' matches');
-    $('hits-count').textContent = said;
-    hits.view.box.setAttribute('aria-label', said);
-    draw();
-  }
-
-  function draw() {
-    list.draw(hits.view, hits.count);
-  }
-
-  function clear() {
-    if (hits.field.value === '' && $('results').hidden) return;
-    hits.field.value = '';
-    run();
-  }
-
-  // The folders above an entry, the nearest few.
-  function folderPath(k) {
-    var m = hits.model, names = [];
-    for (var p = m.parent[k]; p && names.length < 4; p = m.parent[p])
-      names.unshift(m.label(p));
-    if (!names.length) return 'Top level';
-    return (m.depth[k] - 1 > names.length ? '\u2026 \u203a ' : '') +
-      names.join(' \u203a ');
-  }
-
-  // The words marked in s, as text nodes and <mark>s: s is folded a
-  // character at a time, so that each match maps back to what is shown.
-  function marked(s) {
-    var chars = Array.from(s), folded = '', starts = [];
-    chars.forEach(function (c) {
-      starts.push(folded.length);
-      folded += fold(c);
-    });
-    starts.push(folded.length);
-    var on = new Uint8Array(chars.length), any = false, c;
-    hits.words.forEach(function (w) {
-      for (var at = folded.indexOf(w); at >= 0; at = folded.indexOf(w, at + 1))
-        for (c = 0; c < chars.length; c++)
-          if (starts[c + 1] > at && starts[c] < at + w.length) on[c] = 1;
-    });
-    // Marks that fold to nothing go with the letter before them.
-    for (c = 0; c < chars.length; c++) {
-      if (starts[c] === starts[c + 1] && c > 0) on[c] = on[c - 1];
-      any = any || on[c] === 1;
-    }
-    var out = document.createDocumentFragment(), run = '', state = 0;
-    var flush = function () {
-      if (!run) return;
-      if (state) {
-        var mark = document.createElement('mark');
-        mark.textContent = run;
-        out.appendChild(mark);
-      } else {
-        out.appendChild(document.createTextNode(run));
-      }
-      run = '';
+  // The search in #search, its matches in #hits. `hands` are what the page
+  // hands it: isCopy(event) and copy(k) for the copy key, reveal(entry)
+  // to show a folder or an inert link found in the tree, and
+  // onSearching(searching), said as matches take the tree's place or give
+  // it back.
+  function create(hands) {
+    var field = $('search'), box = $('hits');
+    // Its state, made anew for each menu shown.
+    var hits = {
+      model: null,
+      finder: null,          // the model's search
+      found: new Int32Array(0), count: 0,
+      current: 0,            // the match in the Tab order
+      words: [], lastWords: null,
+      view: list.windowed(box, makeHit,
+        function (r) { return r; },
+        function (r) { return r < hits.count ? r : -1; }),
     };
-    chars.forEach(function (c, i) {
-      if (on[i] !== state) { flush(); state = on[i]; }
-      run += c;
-    });
-    flush();
-    return { nodes: out, any: any };
-  }
 
-  var about = { folder: 'Folder in ', link: '' };
-
-  function makeHit(r) {
-    var m = hits.model, k = hits.found[r], kind = m.kind(k);
-    var li = document.createElement('li');
-    li.className = 'hit';
-    li.setAttribute('aria-setsize', String(hits.count));
-    li.setAttribute('aria-posinset', String(r + 1));
-    var link = document.createElement('a');
-    link.className = kind;
-    link.href = kind === 'link' ? m.address(k) : '#entry-' + m.entry[k];
-    if (kind === 'link') link.rel = 'noopener noreferrer';
-    link.tabIndex = r === hits.current ? 0 : -1;
-    link.appendChild(marked(m.label(k)).nodes);
-    var path = document.createElement('span');
-    path.className = 'path';
-    path.textContent = (kind !== 'inert' ? about[kind]
-      : B2M.tree.inertKind(m, k) === 'bookmarklet' ? 'Bookmarklet in '
-        : 'Inert address in ') + folderPath(k);
-    li.append(link, path);
-    var inAddress = kind === 'folder' ? null : marked(m.address(k));
-    if (inAddress && inAddress.any) {
-      var shown = document.createElement('span');
-      shown.className = 'hit-address';
-      shown.appendChild(inAddress.nodes);
-      li.appendChild(shown);
+    // A new menu, `m`, or none.
+    function reset(m) {
+      hits.model = m;
+      hits.finder = m && model.searcher(m);
+      hits.found = new Int32Array(0);
+      hits.count = hits.current = 0;
+      hits.words = [];
+      hits.lastWords = null;
+      hits.view.height = 0;
+      hits.view.keep = -1;
+      list.clear(hits.view);
+      field.value = '';
+      run();
     }
-    return li;
+
+    // The titles are indexed while the page is idle, so that the first
+    // keystroke need not.
+    function indexWhenIdle() {
+      var idle = window.requestIdleCallback || function (f) {
+        setTimeout(function () {
+          var end = Date.now() + 10;
+          f({ timeRemaining: function () { return end - Date.now(); } });
+        }, 0);
+      };
+      var shown = hits.finder;
+      idle(function (deadline) {
+        if (hits.finder !== shown) return;
+        if (shown.index(function () { return deadline.timeRemaining() > 1; }))
+          indexWhenIdle();
+      });
+    }
+
+    // A query that only lengthens the last one's words looks among the
+    // last matches.
+    function find() {
+      var words = hits.words, last = hits.lastWords;
+      var narrow = last && last.length <= words.length &&
+        last.every(function (w, i) { return words[i].indexOf(w) >= 0; });
+      hits.found = hits.finder.find(words, narrow ? hits.found : null);
+      hits.count = hits.found.length;
+      hits.lastWords = words;
+    }
+
+    function run() {
+      hits.words = model.queryWords(field.value);
+      var searching = hits.words.length !== 0 && hits.model !== null;
+      $('results').hidden = !searching;
+      hands.onSearching(searching);
+      list.clear(hits.view);
+      hits.view.keep = -1;
+      hits.current = 0;
+      if (!searching) {
+        hits.lastWords = null;
+        hits.count = 0;
+        return;
+      }
+      find();
+      var said = hits.count === 0 ? 'No entry matches.'
+        : model.grouped(hits.count) +
+          (hits.count === 1 ? ' match' : ' matches');
+      $('hits-count').textContent = said;
+      box.setAttribute('aria-label', said);
+      draw();
+    }
+
+    function draw() {
+      list.draw(hits.view, hits.count);
+    }
+
+    function clear() {
+      if (field.value === '' && $('results').hidden) return;
+      field.value = '';
+      run();
+    }
+
+    // The folders above an entry, the nearest few.
+    function folderPath(k) {
+      var m = hits.model, names = [];
+      for (var p = m.parent[k]; p && names.length < 4; p = m.parent[p])
+        names.unshift(m.label(p));
+      if (!names.length) return 'Top level';
+      return (m.depth[k] - 1 > names.length ? '\u2026 \u203a ' : '') +
+        names.join(' \u203a ');
+    }
+
+    // The words marked in s, as text nodes and <mark>s: s is folded a
+    // character at a time, so that each match maps back to what is shown.
+    function marked(s) {
+      var chars = Array.from(s), folded = '', starts = [];
+      chars.forEach(function (c) {
+        starts.push(folded.length);
+        folded += fold(c);
+      });
+      starts.push(folded.length);
+      var on = new Uint8Array(chars.length), any = false, c;
+      hits.words.forEach(function (w) {
+        for (var at = folded.indexOf(w); at >= 0;
+          at = folded.indexOf(w, at + 1))
+          for (c = 0; c < chars.length; c++)
+            if (starts[c + 1] > at && starts[c] < at + w.length) on[c] = 1;
+      });
+      // Marks that fold to nothing go with the letter before them.
+      for (c = 0; c < chars.length; c++) {
+        if (starts[c] === starts[c + 1] && c > 0) on[c] = on[c - 1];
+        any = any || on[c] === 1;
+      }
+      var out = document.createDocumentFragment(), run = '', state = 0;
+      var flush = function () {
+        if (!run) return;
+        if (state) {
+          var mark = document.createElement('mark');
+          mark.textContent = run;
+          out.appendChild(mark);
+        } else {
+          out.appendChild(document.createTextNode(run));
+        }
+        run = '';
+      };
+      chars.forEach(function (c, i) {
+        if (on[i] !== state) { flush(); state = on[i]; }
+        run += c;
+      });
+      flush();
+      return { nodes: out, any: any };
+    }
+
+    var about = { folder: 'Folder in ', link: '' };
+
+    function makeHit(r) {
+      var m = hits.model, k = hits.found[r], kind = m.kind(k);
+      var li = document.createElement('li');
+      li.className = 'hit';
+      li.setAttribute('aria-setsize', String(hits.count));
+      li.setAttribute('aria-posinset', String(r + 1));
+      var link = document.createElement('a');
+      link.className = kind;
+      link.href = kind === 'link' ? m.address(k) : '#entry-' + m.entry[k];
+      if (kind === 'link') link.rel = 'noopener noreferrer';
+      link.tabIndex = r === hits.current ? 0 : -1;
+      link.appendChild(marked(m.label(k)).nodes);
+      var path = document.createElement('span');
+      path.className = 'path';
+      path.textContent = (kind !== 'inert' ? about[kind]
+        : m.inertKind(k) === 'bookmarklet' ? 'Bookmarklet in '
+          : 'Inert address in ') + folderPath(k);
+      li.append(link, path);
+      var inAddress = kind === 'folder' ? null : marked(m.address(k));
+      if (inAddress && inAddress.any) {
+        var shown = document.createElement('span');
+        shown.className = 'hit-address';
+        shown.appendChild(inAddress.nodes);
+        li.appendChild(shown);
+      }
+      return li;
+    }
+
+    function focusHit(r) {
+      r = Math.max(0, Math.min(hits.count - 1, r));
+      var old = hits.view.drawn.get(hits.current);
+      if (old) old.firstChild.tabIndex = -1;
+      hits.current = hits.view.keep = r;
+      list.bringIntoView(hits.view, r);
+      draw();
+      var link = hits.view.drawn.get(r).firstChild;
+      link.tabIndex = 0;
+      link.focus({ preventScroll: true });
+    }
+
+    var moves = list.moves(hits.view, function () { return hits.count; });
+
+    function onHitKey(event) {
+      var up = event.key === 'ArrowUp' && hits.current === 0;
+      if (event.key === 'Escape' || up) field.focus();
+      else if (hands.isCopy(event)) hands.copy(hits.found[hits.current]);
+      else if (moves[event.key]) focusHit(moves[event.key](hits.current));
+      else return false;
+      return true;
+    }
+
+    function onFieldKey(event) {
+      if (event.key === 'Escape' && field.value) clear();
+      else if (event.key === 'ArrowDown' && hits.count) focusHit(hits.current);
+      else return false;
+      return true;
+    }
+
+    // A folder or an inert link found is shown in the tree.
+    function onClick(event) {
+      var link = event.target.closest('a');
+      var m = link && /^#entry-(\d+)$/.exec(link.getAttribute('href'));
+      if (!m) return;
+      event.preventDefault();
+      history.replaceState(null, '', link.getAttribute('href'));
+      hands.reveal(Number(m[1]));
+    }
+
+    // A key in the field or on a match: whether it was the search's.
+    function onKey(event) {
+      if (event.target === field) return onFieldKey(event);
+      return box.contains(event.target) && onHitKey(event);
+    }
+
+    // Rows may have another height: measured again at the next draw.
+    function resized() {
+      hits.view.height = 0;
+    }
+
+    field.addEventListener('input', run);
+    box.addEventListener('click', onClick);
+
+    return {
+      reset: reset, indexWhenIdle: indexWhenIdle, draw: draw, clear: clear,
+      resized: resized, onKey: onKey,
+    };
   }
 
-  function focusHit(r) {
-    r = Math.max(0, Math.min(hits.count - 1, r));
-    var old = hits.view.drawn.get(hits.current);
-    if (old) old.firstChild.tabIndex = -1;
-    hits.current = hits.view.keep = r;
-    list.bringIntoView(hits.view, r);
-    draw();
-    var link = hits.view.drawn.get(r).firstChild;
-    link.tabIndex = 0;
-    link.focus({ preventScroll: true });
-  }
-
-  var moves = list.moves(hits.view, function () { return hits.count; });
-
-  function onKey(event) {
-    var up = event.key === 'ArrowUp' && hits.current === 0;
-    if (event.key === 'Escape' || up) hits.field.focus();
-    else if (B2M.actions.isCopy(event))
-      B2M.actions.copyAddress(hits.found[hits.current]);
-    else if (moves[event.key]) focusHit(moves[event.key](hits.current));
-    else return false;
-    return true;
-  }
-
-  function onFieldKey(event) {
-    if (event.key === 'Escape' && hits.field.value) clear();
-    else if (event.key === 'ArrowDown' && hits.count) focusHit(hits.current);
-    else return false;
-    return true;
-  }
-
-  // A folder or an inert link found is shown in the tree.
-  function onClick(event) {
-    var link = event.target.closest('a');
-    var m = link && /^#entry-(\d+)$/.exec(link.getAttribute('href'));
-    if (!m) return;
-    event.preventDefault();
-    history.replaceState(null, '', link.getAttribute('href'));
-    B2M.tree.reveal(Number(m[1]));
-  }
-
-  B2M.search = {
-    state: hits, reset: reset, run: run, clear: clear, draw: draw,
-    indexWhenIdle: indexWhenIdle, onKey: onKey, onFieldKey: onFieldKey,
-    onClick: onClick,
-  };
+  B2M.search = { create: create };
 })(B2M);
