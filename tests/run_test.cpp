@@ -103,6 +103,15 @@ const std::string worked_menu = slurp(B2M_DATA "/worked.menu.js");
 const std::string stopped =
     "<DT><A HREF=\"a\">t</A>\r\n<DL>\n<DT><A HREF=\"b\">u\x1a</A>\n<DT>x\n";
 
+// 2184 lines of 30 bytes, then the 0x1A as the block's last byte.
+const std::string block_end_stop = [] {
+  std::string s;
+  while (s.size() < b2m::block_size - 30)
+    s += "<DT><A HREF=\"u\">T</A>        \n";
+  s.resize(b2m::block_size - 1, ' ');
+  return s + "\x1a<DT><A HREF=\"v\">U</A>\n";
+}();
+
 void nothing(const fs::path &) {}
 std::string no_bookmarks(const std::string &name) {
   return "bookmarks2menu: " + name +
@@ -209,6 +218,14 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
        "bookmarks2menu: in.html: line 3: a 0x1A byte ends the input here; "
        "the rest is not read\n",
        b2m::convert(stopped)},
+      {"a 0x1A byte that ends the first block, more after it",
+       [](const fs::path &d) { spit(d / "in.html", block_end_stop); },
+       {"in.html"},
+       0,
+       "",
+       "bookmarks2menu: in.html: line 2185: a 0x1A byte ends the input "
+       "here; the rest is not read\n",
+       b2m::convert(block_end_stop)},
       {"a 0x1A byte that ends the file: no word",
        [](const fs::path &d) { spit(d / "in.html", worked + "\x1a"); },
        {"in.html"},
