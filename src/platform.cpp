@@ -172,12 +172,14 @@ void disarm() {
   temp_fd = -1;
 }
 
-// A new empty file beside the target, which a signal from now on removes.
-int make_temp(const std::filesystem::path &target) {
-  const std::filesystem::path dir = target.parent_path();
-  const std::filesystem::path base =
-      (dir.empty() ? std::filesystem::path() : dir) /
-      ("." + target.filename().native() + ".");
+// A new empty file beside the target, named after `name` as the user
+// knows it, which a signal from now on removes.
+int make_temp(const std::filesystem::path &target,
+              const std::filesystem::path &name) {
+  std::filesystem::path file = ".";
+  file += name.filename();
+  file += ".";
+  const std::filesystem::path base = target.parent_path() / file;
   if (base.native().size() + 7 > sizeof temp_name / sizeof *temp_name)
     return -1;
 #ifdef _WIN32
@@ -344,7 +346,7 @@ int open_menu(MenuTarget &menu, const char *name) {
   if (link && (target = fs::canonical(path, ec), ec))
     return in_place(menu, fd);
   catch_signals();
-  const int temp = make_temp(target);
+  const int temp = make_temp(target, path);
   if (temp < 0 || !set_mode(temp, mode, fd) ||
       (menu.file = file_of(temp)) == nullptr) {
     if (temp >= 0) {
