@@ -54,9 +54,12 @@ pid_t start(const fs::path &dir, const std::vector<std::string> &args,
       _exit(99);
     const rlimit limit{memory, memory};
     setrlimit(RLIMIT_AS, &limit);
+    // Opened while still root: the other user may not reach the build
+    // tree, only run the file.
+    const int exe = open(argv[0], O_RDONLY | O_CLOEXEC);
     if (user != 0 && geteuid() == 0 && (setgid(user) != 0 || setuid(user) != 0))
       _exit(97);
-    execv(argv[0], argv.data());
+    fexecve(exe, argv.data(), environ);
     _exit(98);
   }
   return pid;
@@ -287,6 +290,7 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
     uid_t user;
     int status;
     std::string err;
+    bool replaced; // a menu.js there before is another file after
     std::function<void(const fs::path &, const char *)> check;
   } cases[] = {
       {"menu.js a hard link to the input",
@@ -294,7 +298,7 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
          worked_input(d);
          fs::create_hard_link(d / "in.html", d / "menu.js");
        },
-       0, 1, refused("in.html"),
+       0, 1, refused("in.html"), false,
        [](const fs::path &d, const char *what) {
          EXPECT_EQ(slurp(d / "in.html"), worked) << what;
        }},
@@ -303,7 +307,7 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
          worked_input(d);
          fs::create_symlink("in.html", d / "menu.js");
        },
-       0, 1, refused("in.html"),
+       0, 1, refused("in.html"), false,
        [](const fs::path &d, const char *what) {
          EXPECT_EQ(slurp(d / "in.html"), worked) << what;
        }},
@@ -312,7 +316,7 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
          spit(d / "menu.js", worked);
          fs::create_symlink("menu.js", d / "in.html");
        },
-       0, 1, refused("in.html"),
+       0, 1, refused("in.html"), false,
        [](const fs::path &d, const char *what) {
          EXPECT_EQ(slurp(d / "menu.js"), worked) << what;
        }},
@@ -322,7 +326,7 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
          spit(d / "menu.js", "old");
          fs::create_hard_link(d / "menu.js", d / "keep.js");
        },
-       0, 0, "",
+       0, 0, "", false,
        [](const fs::path &d, const char *what) {
          EXPECT_EQ(slurp(d / "menu.js"), worked_menu) << what;
          EXPECT_EQ(slurp(d / "keep.js"), worked_menu) << what;
@@ -333,7 +337,7 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
          spit(d / "menu.js", "old");
          chmod((d / "menu.js").c_str(), 0640);
        },
-       0, 0, "",
+       0, 0, "", true,
        [](const fs::path &d, const char *what) {
          EXPECT_EQ(slurp(d / "menu.js"), worked_menu) << what;
          struct stat st;
@@ -341,6 +345,7 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
          EXPECT_EQ(st.st_mode & 07777, 0640u) << what;
        }},
       {"a new menu.js has the mode a create gives", worked_input, 0, 0, "",
+       true,
        [mask](const fs::path &d, const char *what) {
          struct stat st;
          EXPECT_EQ(stat((d / "menu.js").c_str(), &st), 0) << what;
@@ -353,7 +358,7 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
          spit(d / "sub/real.js", "old");
          fs::create_symlink("sub/real.js", d / "menu.js");
        },
-       0, 0, "",
+       0, 0, "", true,
        [](const fs::path &d, const char *what) {
          EXPECT_TRUE(fs::is_symlink(d / "menu.js")) << what;
          EXPECT_EQ(slurp(d / "sub/real.js"), worked_menu) << what;
@@ -367,7 +372,7 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
            EXPECT_EQ(chown((d / "menu.js").c_str(), other_user, other_user), 0);
          }
        },
-       0, 0, "",
+       0, 0, "", !root,
        [root](const fs::path &d, const char *what) {
          EXPECT_EQ(slurp(d / "menu.js"), worked_menu) << what;
          struct stat st;
@@ -385,7 +390,7 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
          }
          chmod(d.c_str(), 0555);
        },
-       other_user, 0, "",
+       other_user, 0, "", false,
        [](const fs::path &d, const char *what) {
          EXPECT_EQ(slurp(d / "menu.js"), worked_menu) << what;
        }},
@@ -396,11 +401,13 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
          chmod((d / "menu.js").c_str(), 0444);
        },
        other_user, 1, "menu.js: " + std::string(std::strerror(EACCES)) + "\n",
+       false,
        [](const fs::path &d, const char *what) {
          EXPECT_EQ(slurp(d / "menu.js"), "old") << what;
        }},
       {"deep nesting: at most 64 tabs, parents exact",
        [&deep](const fs::path &d) { spit(d / "in.html", deep); }, 0, 0, "",
+       true,
        [](const fs::path &d, const char *what) {
          const std::string menu = slurp(d / "menu.js");
          EXPECT_NE(menu.find("\n" + std::string(64, '\t') + "par[100] = 99;"),
@@ -413,8 +420,14 @@ TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
   for (const auto &c : cases) {
     const fs::path dir = fresh_dir("replace-" + std::to_string(n++));
     c.setup(dir);
+    struct stat st;
+    const fs::path menu = dir / "menu.js";
+    const ino_t before = stat(menu.c_str(), &st) == 0 ? st.st_ino : 0;
     const Result r = run(dir, {"in.html"}, RLIM_INFINITY, c.user);
     EXPECT_EQ(r.status, c.status) << c.what;
+    if (before != 0 && stat(menu.c_str(), &st) == 0) {
+      EXPECT_EQ(st.st_ino != before, c.replaced) << c.what;
+    }
     EXPECT_EQ(r.err, c.err) << c.what;
     c.check(dir, c.what);
     EXPECT_FALSE(temp_left(dir)) << c.what;
