@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Peak resident memory of the converter on inputs made to stress it: deep
-# nesting (every record carries 1999 tabs), a 32 MiB line between
+# nesting (every record carries the most tabs, 64), a 32 MiB line between
 # entries, and a 32 MiB title of characters that all need escaping.
 # Usage: bench/memory.sh   (from the source tree; builds build/ first)
 set -euo pipefail

@@ -11,7 +11,8 @@
 # committed converter is taken as it is.
 set(B2M_WASM_SOURCES src/wasm_api.cpp ${B2M_LIBRARY_SOURCES})
 set(B2M_WASM_EXPORTS b2m_start b2m_block_size b2m_block b2m_add b2m_finish
-    b2m_output b2m_output_size b2m_taken b2m_shortage b2m_end)
+    b2m_output b2m_output_size b2m_taken b2m_shortage b2m_stopped_line
+    b2m_end)
 set(web_dir ${PROJECT_BINARY_DIR}/web)
 # The page's files, in web/: menu.html, its style sheet, and its scripts,
 # read from menu.html's <script src> tags, the one list of them and of

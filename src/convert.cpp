@@ -14,13 +14,26 @@ constexpr std::size_t base_capacity = 2 * block_size;
 // makes the end of the text the end of a line.
 std::string_view add_lines(Conversion &c, std::string_view text, bool last) {
   c.scan.window = {}; // of the text before, which has moved
+  const char *const text_end = text.data() + text.size();
   while (!c.ended) {
+    const char *const line_start = text.data();
     const Scanned scanned = scan_line(text, c.scan, last);
     if (scanned == Scanned::partial)
       break;
     add_line(c.menu, c.scan.line);
     next_line(c.scan);
+    ++c.lines;
     c.ended = scanned == Scanned::end;
+    if (c.ended) {
+      // The first 0x1A from the line's start is the one that ended it;
+      // a last line with none ended with the text.
+      const std::string_view rest(line_start, text_end - line_start);
+      const std::size_t stop = rest.find('\x1a');
+      if (stop != npos) {
+        c.stopped_line = c.lines;
+        c.after_stop = stop + 1 < rest.size();
+      }
+    }
   }
   return text;
 }
@@ -48,6 +61,9 @@ void start(Conversion &c, Drain drain, void *target) {
   c.input.size = 0;
   c.ended = false;
   c.input_short = false;
+  c.lines = 0;
+  c.stopped_line = 0;
+  c.after_stop = false;
 }
 
 // Only a line longer than a block grows the input; once it is done, the

@@ -19,8 +19,13 @@ struct Conversion {
   MenuScript menu;
   LineScan scan;            // of the line the last block ended in
   Buffer input;             // a line no line feed has ended yet, at the front
-  bool ended = false;       // a 0x1A byte ended the input
+  bool ended = false;       // a 0x1A byte ended the input, or its last line
   bool input_short = false; // no memory for a line this long
+  std::int64_t lines = 0;   // lines added so far
+  // The line on which a 0x1A byte ended the input, 0 for none, and whether
+  // anything came after that byte in what was given.
+  std::int64_t stopped_line = 0;
+  bool after_stop = false;
 };
 
 // Starts anew. With a drain, the output goes to it as it is formatted;

@@ -44,14 +44,14 @@ int usage(const char *program) {
 // menu.js as the writer's drain: after the first failure, nothing more is
 // written and that failure is kept.
 struct MenuFile {
-  std::FILE *file = nullptr;
+  b2m::MenuTarget out;
   int err = 0;
 };
 
 void write_out(void *target, const char *bytes, std::size_t size) {
   auto &menu = *static_cast<MenuFile *>(target);
   errno = 0;
-  if (menu.err == 0 && std::fwrite(bytes, 1, size, menu.file) != size)
+  if (menu.err == 0 && std::fwrite(bytes, 1, size, menu.out.file) != size)
     menu.err = last_error();
 }
 
@@ -103,6 +103,21 @@ void warn_if_empty(const b2m::Conversion &conversion, const char *name) {
                               "bookmarks export?\n");
 }
 
+// A 0x1A byte ends the input, as it did where the format comes from; a
+// file that goes on after it is cut short, and the user is told where.
+// One that ends with it, as old editors wrote them, is not.
+void warn_if_stopped(const b2m::Conversion &conversion, Input &in) {
+  if (conversion.stopped_line == 0)
+    return;
+  char byte;
+  if (!conversion.after_stop && std::fread(&byte, 1, 1, in.file) == 0)
+    return;
+  b2m::put_text(stderr, std::string("bookmarks2menu: ") + in.name + ": line " +
+                            std::to_string(conversion.stopped_line) +
+                            ": a 0x1A byte ends the input here; the rest "
+                            "is not read\n");
+}
+
 // The first block is read before menu.js is emptied, so that a name typed
 // wrong, or a directory, leaves the last menu as it was.
 Failure convert_file(Input &in, MenuFile &menu) {
@@ -113,51 +128,66 @@ Failure convert_file(Input &in, MenuFile &menu) {
     return failure;
   // Emptied from the start, menu.js read as its own input has nothing in
   // it: its menu is the trailer alone.
-  const bool own_input = b2m::same_file(in.name, output_name);
-  errno = 0;
-  menu.file = b2m::reopen_file(output_name, "wb", menu.file);
-  if (menu.file == nullptr)
-    return {output_name, last_error()};
+  const bool own_input = b2m::same_entry(in.name, output_name);
+  if (const int err = b2m::empty_menu(menu.out, output_name))
+    return {output_name, err};
   // The conversion's buffers are the buffers; a second layer would only
   // copy.
-  std::setvbuf(menu.file, nullptr, _IONBF, 0);
+  std::setvbuf(menu.out.file, nullptr, _IONBF, 0);
   if (!own_input) {
     failure = convert_input(in, conversion, menu);
     if (failure.name != nullptr)
       return failure;
   }
   failure = finish_menu(conversion, menu);
-  if (failure.name == nullptr)
+  if (failure.name == nullptr) {
     warn_if_empty(conversion, in.name);
+    warn_if_stopped(conversion, in);
+  }
   return failure;
 }
 
-// menu.js is opened first, so that one that cannot be written is found
-// before the input is touched; appending leaves it as it is for now.
+// menu.js is looked at first, so that one that cannot be written is found
+// before the input is touched; nothing is made or emptied yet.
 Failure run(const char *in_name) {
   MenuFile menu;
-  if ((menu.file = b2m::open_file(output_name, "ab")) == nullptr)
-    return {output_name, errno};
+  if (const int err = b2m::open_menu(menu.out, output_name))
+    return {output_name, err};
+  errno = 0;
   Input in{b2m::open_file(in_name, "rb"), in_name};
   Failure failure;
   if (in.file == nullptr) {
-    failure = {in_name, errno};
+    failure = {in_name, last_error()};
   } else {
     std::setvbuf(in.file, nullptr, _IONBF, 0);
     failure = convert_file(in, menu);
     std::fclose(in.file);
   }
-  errno = 0;
-  if (menu.file != nullptr && std::fclose(menu.file) != 0 &&
-      failure.name == nullptr)
-    failure = {output_name, last_error()};
+  if (failure.name != nullptr) {
+    b2m::discard_menu(menu.out);
+  } else if (const int err = b2m::close_menu(menu.out)) {
+    failure = {output_name, err};
+  }
   return failure;
+}
+
+// The input under another name, as a link, would be emptied before it is
+// read: refused. menu.js named as itself keeps its old answer.
+bool refuse_own_input(const char *in_name) {
+  if (!b2m::same_file(in_name, output_name) ||
+      b2m::same_entry(in_name, output_name))
+    return false;
+  b2m::put_text(stderr, std::string("bookmarks2menu: ") + output_name + " is " +
+                            in_name + " under another name; nothing written\n");
+  return true;
 }
 
 int run_command(int argc, char *argv[]) {
   const char *program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
   if (argc < 2 || std::strcmp(argv[1], "-h") == 0)
     return usage(program);
+  if (refuse_own_input(argv[1]))
+    return 1;
   const Failure failure = run(argv[1]);
   return failure.name != nullptr ? report(failure) : 0;
 }

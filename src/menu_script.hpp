@@ -45,9 +45,11 @@ void write_trailer(MenuScript &menu);
 
 // The most a record can take beyond its value, and the most its value can
 // take: every byte escaped, the longest number, the deepest indentation.
-constexpr std::size_t max_indent = 1999; // deeper levels keep their parents
-constexpr std::size_t number_room = 20;  // "-9223372036854775808"
-constexpr std::size_t escape_size = 4;   // "\x5c"
+// Deeper levels keep their depth and parents, only not more tabs: a tab a
+// level would let a small file of nested headings fill a disk.
+constexpr std::size_t max_indent = 64;
+constexpr std::size_t number_room = 20; // "-9223372036854775808"
+constexpr std::size_t escape_size = 4;  // "\x5c"
 // Values go out in pieces, so that no piece needs more than this, escaped.
 constexpr std::size_t piece_size = 1 << 14;
 constexpr std::size_t label_room = 1 + number_room + 4; // "[N] = "

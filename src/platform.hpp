@@ -6,6 +6,7 @@
 #define BOOKMARKS2MENU_PLATFORM_HPP
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,32 @@ std::FILE *open_file(const char *name, const char *mode);
 std::FILE *reopen_file(const char *name, const char *mode, std::FILE *file);
 // True when both names lead to one file.
 bool same_file(const char *a, const char *b);
+// True when both names are one entry of one directory: "./menu.js" is
+// "menu.js", a link to it is not.
+bool same_entry(const char *a, const char *b);
+
+// Where menu.js goes. A regular file of this user's with no other link is
+// replaced whole: the menu is written to a temporary file beside it and
+// renamed over it once complete, so that a failure or an interrupt leaves
+// the last menu as it was. Anything else (a device, a pipe, a file with
+// other links or another owner, a directory that takes no new file) is
+// written in place, emptied only once the first block has been read.
+struct MenuTarget {
+  std::FILE *file = nullptr;    // where the bytes go; null until there is one
+  std::filesystem::path target; // what the temporary file is renamed to
+  std::filesystem::path temp;   // empty when written in place
+};
+
+// Chooses how `name` is written, without creating or emptying it; an
+// error number when it cannot be written at all.
+int open_menu(MenuTarget &menu, const char *name);
+// Opens a menu written in place anew, empty; an error number on failure.
+int empty_menu(MenuTarget &menu, const char *name);
+// Closes the menu and puts the temporary file in its target's place; an
+// error number on failure, which leaves no temporary file behind.
+int close_menu(MenuTarget &menu);
+// After a failure: closes the menu and removes the temporary file.
+void discard_menu(MenuTarget &menu);
 // Writes `text` to a standard stream; a Windows console is given UTF-16,
 // so no letter turns into '?' in its code page.
 bool put_text(std::FILE *stream, std::string_view text);

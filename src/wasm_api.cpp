@@ -54,6 +54,12 @@ int b2m_shortage(b2m::Conversion *c) {
   return static_cast<int>(b2m::shortage(*c));
 }
 
+// The line on which a 0x1A byte ended the input, 0 when none did; a
+// double, which JavaScript takes as a plain number.
+double b2m_stopped_line(b2m::Conversion *c) {
+  return static_cast<double>(c->stopped_line);
+}
+
 void b2m_end(b2m::Conversion *c) {
   delete c;
 }

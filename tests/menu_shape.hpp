@@ -46,7 +46,7 @@ inline bool eat_quoted(std::string_view &s) {
 inline bool eat_record(std::string_view &s, const char *array,
                        std::int64_t entry, std::string_view &indent) {
   const std::size_t tabs = s.find_first_not_of('\t');
-  if (tabs == std::string_view::npos || tabs > 1999)
+  if (tabs == std::string_view::npos || tabs > 64)
     return false;
   if (*array == 'r')
     indent = s.substr(0, tabs);

@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -33,9 +37,10 @@ struct Result {
 };
 
 // argv[0] is the converter as invoked; `args` follow it. A `memory` limit
-// caps the converter's address space.
-Result run(const fs::path &dir, const std::vector<std::string> &args,
-           rlim_t memory = RLIM_INFINITY) {
+// caps the converter's address space; a `user` other than 0 runs it as
+// that user when the tests run as root, who may write anywhere.
+pid_t start(const fs::path &dir, const std::vector<std::string> &args,
+            rlim_t memory = RLIM_INFINITY, uid_t user = 0) {
   std::vector<std::string> words{B2M_EXE};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char *> argv;
@@ -49,9 +54,18 @@ Result run(const fs::path &dir, const std::vector<std::string> &args,
       _exit(99);
     const rlimit limit{memory, memory};
     setrlimit(RLIMIT_AS, &limit);
-    execv(argv[0], argv.data());
+    // Opened while still root: the other user may not reach the build
+    // tree, only run the file.
+    const int exe = open(argv[0], O_RDONLY | O_CLOEXEC);
+    if (user != 0 && geteuid() == 0 && (setgid(user) != 0 || setuid(user) != 0))
+      _exit(97);
+    fexecve(exe, argv.data(), environ);
     _exit(98);
   }
+  return pid;
+}
+
+Result finish(const fs::path &dir, pid_t pid) {
   int status = 0;
   waitpid(pid, &status, 0);
   Result r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(dir / "out.txt"),
@@ -59,6 +73,19 @@ Result run(const fs::path &dir, const std::vector<std::string> &args,
   if (fs::is_regular_file(dir / "menu.js"))
     r.menu = slurp(dir / "menu.js");
   return r;
+}
+
+Result run(const fs::path &dir, const std::vector<std::string> &args,
+           rlim_t memory = RLIM_INFINITY, uid_t user = 0) {
+  return finish(dir, start(dir, args, memory, user));
+}
+
+// A temporary menu left in `dir`.
+bool temp_left(const fs::path &dir) {
+  for (const auto &f : fs::directory_iterator(dir))
+    if (f.path().filename().string().rfind(".menu.js.", 0) == 0)
+      return true;
+  return false;
 }
 
 struct Case {
@@ -75,6 +102,18 @@ const std::string usage = std::string("USAGE: ") + B2M_EXE +
                           "Create javascript menu file from bookmarks file\n";
 const std::string worked = slurp(B2M_DATA "/worked.html");
 const std::string worked_menu = slurp(B2M_DATA "/worked.menu.js");
+
+const std::string stopped =
+    "<DT><A HREF=\"a\">t</A>\r\n<DL>\n<DT><A HREF=\"b\">u\x1a</A>\n<DT>x\n";
+
+// 2184 lines of 30 bytes, then the 0x1A as the block's last byte.
+const std::string block_end_stop = [] {
+  std::string s;
+  while (s.size() < b2m::block_size - 30)
+    s += "<DT><A HREF=\"u\">T</A>        \n";
+  s.resize(b2m::block_size - 1, ' ');
+  return s + "\x1a<DT><A HREF=\"v\">U</A>\n";
+}();
 
 void nothing(const fs::path &) {}
 std::string no_bookmarks(const std::string &name) {
@@ -95,13 +134,13 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
        usage,
        "",
        std::nullopt},
-      {"-H is a file name",
+      {"-H is a file name, and a mistyped one makes no menu.js",
        nothing,
        {"-H"},
        1,
        "",
        "-H: No such file or directory\n",
-       ""},
+       std::nullopt},
       {"missing input keeps the last menu",
        [](const fs::path &d) { spit(d / "menu.js", "old"); },
        {"nope.html"},
@@ -109,7 +148,13 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
        "",
        "nope.html: No such file or directory\n",
        "old"},
-      {"empty name", nothing, {""}, 1, "", "No such file or directory\n", ""},
+      {"empty name",
+       nothing,
+       {""},
+       1,
+       "",
+       "No such file or directory\n",
+       std::nullopt},
       {"menu.js cannot be opened",
        [](const fs::path &d) {
          fs::create_directory(d / "menu.js");
@@ -161,6 +206,36 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
        "",
        no_bookmarks("menu.js"),
        "var MAX = 1;\r\n"},
+      {"./menu.js is menu.js by its own name",
+       [](const fs::path &d) { spit(d / "menu.js", worked); },
+       {"./menu.js"},
+       0,
+       "",
+       no_bookmarks("./menu.js"),
+       "var MAX = 1;\r\n"},
+      {"a 0x1A byte: the line the reading stopped on",
+       [](const fs::path &d) { spit(d / "in.html", stopped); },
+       {"in.html"},
+       0,
+       "",
+       "bookmarks2menu: in.html: line 3: a 0x1A byte ends the input here; "
+       "the rest is not read\n",
+       b2m::convert(stopped)},
+      {"a 0x1A byte that ends the first block, more after it",
+       [](const fs::path &d) { spit(d / "in.html", block_end_stop); },
+       {"in.html"},
+       0,
+       "",
+       "bookmarks2menu: in.html: line 2185: a 0x1A byte ends the input "
+       "here; the rest is not read\n",
+       b2m::convert(block_end_stop)},
+      {"a 0x1A byte that ends the file: no word",
+       [](const fs::path &d) { spit(d / "in.html", worked + "\x1a"); },
+       {"in.html"},
+       0,
+       "",
+       "",
+       worked_menu},
       {"bundled example",
        nothing,
        {B2M_SOURCE "/examples/bookmarks.html"},
@@ -186,6 +261,208 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
     EXPECT_EQ(r.out, c.out) << c.what;
     EXPECT_EQ(r.err, c.err) << c.what;
     EXPECT_EQ(r.menu, c.menu) << c.what;
+    EXPECT_FALSE(temp_left(dir)) << c.what;
+    fs::remove_all(dir);
+  }
+}
+
+std::string refused(const std::string &name) {
+  return "bookmarks2menu: menu.js is " + name +
+         " under another name; nothing written\n";
+}
+
+// The other user the converter runs as, where root would write anyway.
+constexpr uid_t other_user = 65534;
+
+// menu.js is replaced whole where it can be, written in place where
+// replacing would break something, and never taken for its own input
+// under another name.
+TEST(Run, MenuReplacedWholeOrWrittenInPlace) {
+  const mode_t mask = umask(0);
+  umask(mask);
+  const bool root = geteuid() == 0;
+  std::string deep;
+  for (int i = 0; i < 100; ++i)
+    deep += "<DT><H3>F</H3>\n<DL><p>\n";
+  const struct {
+    const char *what;
+    std::function<void(const fs::path &)> setup;
+    uid_t user;
+    int status;
+    std::string err;
+    bool replaced; // a menu.js there before is another file after
+    std::function<void(const fs::path &, const char *)> check;
+  } cases[] = {
+      {"menu.js a hard link to the input",
+       [](const fs::path &d) {
+         worked_input(d);
+         fs::create_hard_link(d / "in.html", d / "menu.js");
+       },
+       0, 1, refused("in.html"), false,
+       [](const fs::path &d, const char *what) {
+         EXPECT_EQ(slurp(d / "in.html"), worked) << what;
+       }},
+      {"menu.js a symbolic link to the input",
+       [](const fs::path &d) {
+         worked_input(d);
+         fs::create_symlink("in.html", d / "menu.js");
+       },
+       0, 1, refused("in.html"), false,
+       [](const fs::path &d, const char *what) {
+         EXPECT_EQ(slurp(d / "in.html"), worked) << what;
+       }},
+      {"the input a symbolic link to menu.js",
+       [](const fs::path &d) {
+         spit(d / "menu.js", worked);
+         fs::create_symlink("menu.js", d / "in.html");
+       },
+       0, 1, refused("in.html"), false,
+       [](const fs::path &d, const char *what) {
+         EXPECT_EQ(slurp(d / "menu.js"), worked) << what;
+       }},
+      {"menu.js with another link: written in place",
+       [](const fs::path &d) {
+         worked_input(d);
+         spit(d / "menu.js", "old");
+         fs::create_hard_link(d / "menu.js", d / "keep.js");
+       },
+       0, 0, "", false,
+       [](const fs::path &d, const char *what) {
+         EXPECT_EQ(slurp(d / "menu.js"), worked_menu) << what;
+         EXPECT_EQ(slurp(d / "keep.js"), worked_menu) << what;
+       }},
+      {"a mode 0640 menu.js keeps it",
+       [](const fs::path &d) {
+         worked_input(d);
+         spit(d / "menu.js", "old");
+         chmod((d / "menu.js").c_str(), 0640);
+       },
+       0, 0, "", true,
+       [](const fs::path &d, const char *what) {
+         EXPECT_EQ(slurp(d / "menu.js"), worked_menu) << what;
+         struct stat st;
+         EXPECT_EQ(stat((d / "menu.js").c_str(), &st), 0) << what;
+         EXPECT_EQ(st.st_mode & 07777, 0640u) << what;
+       }},
+      {"a new menu.js has the mode a create gives", worked_input, 0, 0, "",
+       true,
+       [mask](const fs::path &d, const char *what) {
+         struct stat st;
+         EXPECT_EQ(stat((d / "menu.js").c_str(), &st), 0) << what;
+         EXPECT_EQ(st.st_mode & 07777, 0666u & ~mask) << what;
+       }},
+      {"menu.js a symbolic link: its target replaced, the link kept",
+       [](const fs::path &d) {
+         worked_input(d);
+         fs::create_directory(d / "sub");
+         spit(d / "sub/real.js", "old");
+         fs::create_symlink("sub/real.js", d / "menu.js");
+       },
+       0, 0, "", true,
+       [](const fs::path &d, const char *what) {
+         EXPECT_TRUE(fs::is_symlink(d / "menu.js")) << what;
+         EXPECT_EQ(slurp(d / "sub/real.js"), worked_menu) << what;
+         EXPECT_FALSE(temp_left(d / "sub")) << what;
+       }},
+      {"menu.js of another owner: written in place, the owner kept",
+       [root](const fs::path &d) {
+         worked_input(d);
+         spit(d / "menu.js", "old");
+         if (root) {
+           EXPECT_EQ(chown((d / "menu.js").c_str(), other_user, other_user), 0);
+         }
+       },
+       0, 0, "", !root,
+       [root](const fs::path &d, const char *what) {
+         EXPECT_EQ(slurp(d / "menu.js"), worked_menu) << what;
+         struct stat st;
+         EXPECT_EQ(stat((d / "menu.js").c_str(), &st), 0) << what;
+         EXPECT_EQ(st.st_uid, root ? other_user : geteuid()) << what;
+       }},
+      {"a directory that takes no new file: written in place",
+       [root](const fs::path &d) {
+         worked_input(d);
+         spit(d / "menu.js", "old");
+         spit(d / "out.txt", "");
+         spit(d / "err.txt", "");
+         if (root) {
+           EXPECT_EQ(chown((d / "menu.js").c_str(), other_user, other_user), 0);
+         }
+         chmod(d.c_str(), 0555);
+       },
+       other_user, 0, "", false,
+       [](const fs::path &d, const char *what) {
+         EXPECT_EQ(slurp(d / "menu.js"), worked_menu) << what;
+       }},
+      {"a read-only menu.js is refused",
+       [](const fs::path &d) {
+         worked_input(d);
+         spit(d / "menu.js", "old");
+         chmod((d / "menu.js").c_str(), 0444);
+       },
+       other_user, 1, "menu.js: " + std::string(std::strerror(EACCES)) + "\n",
+       false,
+       [](const fs::path &d, const char *what) {
+         EXPECT_EQ(slurp(d / "menu.js"), "old") << what;
+       }},
+      {"deep nesting: at most 64 tabs, parents exact",
+       [&deep](const fs::path &d) { spit(d / "in.html", deep); }, 0, 0, "",
+       true,
+       [](const fs::path &d, const char *what) {
+         const std::string menu = slurp(d / "menu.js");
+         EXPECT_NE(menu.find("\n" + std::string(64, '\t') + "par[100] = 99;"),
+                   std::string::npos)
+             << what;
+         EXPECT_EQ(menu.find(std::string(65, '\t')), std::string::npos) << what;
+       }},
+  };
+  int n = 0;
+  for (const auto &c : cases) {
+    const fs::path dir = fresh_dir("replace-" + std::to_string(n++));
+    c.setup(dir);
+    struct stat st;
+    const fs::path menu = dir / "menu.js";
+    const ino_t before = stat(menu.c_str(), &st) == 0 ? st.st_ino : 0;
+    const Result r = run(dir, {"in.html"}, RLIM_INFINITY, c.user);
+    EXPECT_EQ(r.status, c.status) << c.what;
+    if (before != 0 && stat(menu.c_str(), &st) == 0) {
+      EXPECT_EQ(st.st_ino != before, c.replaced) << c.what;
+    }
+    EXPECT_EQ(r.err, c.err) << c.what;
+    c.check(dir, c.what);
+    EXPECT_FALSE(temp_left(dir)) << c.what;
+    chmod(dir.c_str(), 0755);
+    fs::remove_all(dir);
+  }
+}
+
+// An interrupt while the menu is written leaves the last one, and no
+// temporary file; the converter dies of the signal, as callers expect.
+TEST(Run, AnInterruptLeavesTheLastMenu) {
+  std::string part;
+  while (part.size() < 200000)
+    part += "<DT><A HREF=\"https://e.org/\">T</A>\n";
+  for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    const fs::path dir = fresh_dir("signal");
+    spit(dir / "menu.js", "old");
+    ASSERT_EQ(mkfifo((dir / "in.html").c_str(), 0600), 0);
+    const pid_t pid = start(dir, {"in.html"});
+    const int fifo = open((dir / "in.html").c_str(), O_WRONLY);
+    ASSERT_GE(fifo, 0);
+    EXPECT_EQ(write(fifo, part.data(), part.size()),
+              static_cast<ssize_t>(part.size()));
+    const auto until =
+        std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!temp_left(dir) && std::chrono::steady_clock::now() < until)
+      usleep(1000);
+    EXPECT_TRUE(temp_left(dir)) << sig;
+    kill(pid, sig);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(fifo);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig;
+    EXPECT_EQ(slurp(dir / "menu.js"), "old") << sig;
+    EXPECT_FALSE(temp_left(dir)) << sig;
     fs::remove_all(dir);
   }
 }
@@ -249,6 +526,7 @@ TEST(Run, MemoryFollowsTheLongestLine) {
     const Result r = run(dir, {"in.html"}, c.limit);
     EXPECT_EQ(r.status, c.err.empty() ? 0 : 1) << c.what;
     EXPECT_EQ(r.err, c.err) << c.what;
+    EXPECT_FALSE(temp_left(dir)) << c.what;
   }
   fs::remove_all(dir);
 }

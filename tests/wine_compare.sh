@@ -39,6 +39,8 @@ same_as_linux() { # INPUT [NAME [DECOY-NAME DECOY]]
   # The Windows runtime ends its report lines with CR LF.
   [[ -s $work/w$n/stderr ]] && sed -i 's/\r$//' "$work/w$n/stderr"
   for f in menu.js stdout stderr status; do
+    # A failed run makes no menu.js: neither build may leave one.
+    [[ -e $work/l$n/$f || -e $work/w$n/$f ]] || continue
     cmp -s "$work/l$n/$f" "$work/w$n/$f" || ok=false
   done
   verdict $ok "$name${LANG:+ ($LANG)}: differs from the Linux build"
@@ -76,6 +78,10 @@ for f in "$src"/tests/corpus/* "$src"/tests/data/*.html \
   same_as_linux "$f"
 done
 same_as_linux /dev/null
+# A 0x1A byte with more after it: the warning names its line.
+printf '<DT><A HREF="a">t</A>\r\n<DL>\n<DT>\x1a<A HREF="b">u</A>\n' \
+  >"$work/stop.html"
+same_as_linux "$work/stop.html"
 
 # Names in any script, whatever the code page: a Western one lacks the
 # Chinese and Russian letters, a Japanese one the u-umlaut, which Windows'
@@ -95,8 +101,8 @@ unset LANG LC_ALL
 usage='USAGE: .*bookmarks2menu\.exe bookmarks_file\r\nCreate javascript menu file from bookmarks file\r\n'
 expect "usage" ":" "" 1 "$usage" "" absent
 expect "-h" "echo x >-h" "-h" 1 "$usage" "" absent
-expect "missing file" ":" "nope.html" 1 "" \
-  'nope.html: No such file or directory\r\n' ""
+expect "missing file makes no menu.js" ":" "nope.html" 1 "" \
+  'nope.html: No such file or directory\r\n' absent
 expect "missing file keeps the last menu" "echo old >menu.js" nope.html 1 "" \
   'nope.html: No such file or directory\r\n' old
 expect "menu.js as its own input" "cp '$src/tests/data/worked.html' menu.js" \
@@ -105,7 +111,13 @@ browser's bookmarks export?\r\n" $'var MAX = 1;\r'
 expect "read-only menu.js" read_only "in.html" 1 "" \
   'menu.js: Permission denied\r\n' old
 expect "directory as input" "mkdir dir" "dir" 1 "" \
-  'dir: Permission denied\r\n' ""
+  'dir: Permission denied\r\n' absent
+expect "menu.js replaced whole, no file left beside it" \
+  "echo old >menu.js; cp '$src/tests/data/worked.html' in.html" in.html 0 "" \
+  "" "$(cat "$src/tests/data/worked.menu.js")"
+left=$(find "$work" -name '.menu.js.*')
+verdict "$([[ -z $left ]] && echo true || echo false)" \
+  "a temporary menu left behind: $left"
 
 echo "$passed passed, $failed failed"
 ((failed == 0))
