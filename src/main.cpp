@@ -1,4 +1,5 @@
 // bookmarks2menu: turns a browser's bookmarks export into menu.js.
+#include "bookmark_store.hpp"
 #include "convert.hpp"
 #include "platform.hpp"
 
@@ -16,6 +17,7 @@ constexpr const char *output_name = "menu.js";
 struct Failure {
   const char *name = nullptr;
   int err = 0;
+  std::string text = {}; // a reason of our own, in place of err's
 };
 
 // A failed call need not set errno; never report "Success" for it.
@@ -27,7 +29,9 @@ int last_error() {
 int report(const Failure &failure) {
   const std::string name = failure.name;
   b2m::put_text(stderr, (name.empty() ? "" : name + ": ") +
-                            std::strerror(failure.err) + "\n");
+                            (failure.text.empty() ? std::strerror(failure.err)
+                                                  : failure.text) +
+                            "\n");
   return 1;
 }
 
@@ -126,6 +130,15 @@ Failure convert_file(Input &in, MenuFile &menu) {
   Failure failure = read_block(in, conversion);
   if (failure.name != nullptr)
     return failure;
+  // A browser's own store is read and checked whole first.
+  const std::string_view first(conversion.input.bytes.get(), in.got);
+  b2m::Store store;
+  if (const b2m::StoreKind kind = b2m::store_kind(first);
+      kind != b2m::StoreKind::none) {
+    store = b2m::read_store(in.file, first, kind);
+    if (store.tree == nullptr)
+      return {in.name, store.err, store.error};
+  }
   // Emptied from the start, menu.js read as its own input has nothing in
   // it: its menu is the trailer alone.
   const bool own_input = b2m::same_entry(in.name, output_name);
@@ -134,7 +147,9 @@ Failure convert_file(Input &in, MenuFile &menu) {
   // The conversion's buffers are the buffers; a second layer would only
   // copy.
   std::setvbuf(menu.out.file, nullptr, _IONBF, 0);
-  if (!own_input) {
+  if (store.tree != nullptr) {
+    b2m::add_store(conversion, *store.tree);
+  } else if (!own_input) {
     failure = convert_input(in, conversion, menu);
     if (failure.name != nullptr)
       return failure;

@@ -531,6 +531,117 @@ TEST(Run, MemoryFollowsTheLongestLine) {
   fs::remove_all(dir);
 }
 
+// A browser's own store gives the menu of that browser's HTML export of
+// it, both written by the browser from the same bookmarks.
+TEST(Run, StoresGiveTheMenuOfTheirBrowsersExport) {
+#ifndef B2M_STORES
+  GTEST_SKIP() << "built without the bookmark stores";
+#endif
+  const struct {
+    const char *store, *export_file;
+  } pairs[] = {
+      {"chromium-Bookmarks.json", "chromium-export.html"},
+      {"firefox-backup.jsonlz4", "firefox-export.html"},
+      {"firefox-backup.json", "firefox-export.html"},
+  };
+  const fs::path dir = fresh_dir("stores");
+  int compared = 0;
+  for (const auto &f : fs::directory_iterator(B2M_SOURCE "/tests/stores")) {
+    for (const auto &p : pairs) {
+      const fs::path store = f.path() / p.store;
+      if (!fs::exists(store))
+        continue;
+      const Result from_export = run(dir, {f.path() / p.export_file});
+      const Result from_store = run(dir, {store});
+      EXPECT_EQ(from_store.status, 0) << store;
+      EXPECT_EQ(from_store.err, "") << store;
+      EXPECT_EQ(from_export.err, "") << store;
+      EXPECT_TRUE(from_store.menu == from_export.menu) << store;
+      ++compared;
+    }
+  }
+  EXPECT_GE(compared, 6);
+  fs::remove_all(dir);
+}
+
+// A store cut short, broken or of the wrong shape is no menu: the last
+// one stays, and the reason is given.
+TEST(Run, BrokenStoresKeepTheLastMenu) {
+#ifndef B2M_STORES
+  GTEST_SKIP() << "built without the bookmark stores";
+#endif
+  const fs::path fixtures = B2M_SOURCE "/tests/stores/viewer";
+  const std::string chromium = slurp(fixtures / "chromium-Bookmarks.json");
+  const std::string lz4 = slurp(fixtures / "firefox-backup.jsonlz4");
+  std::string lz4_resized = lz4;
+  lz4_resized[8] = static_cast<char>(lz4_resized[8] + 1);
+  std::string lz4_flipped = lz4;
+  for (std::size_t i = 40; i < lz4_flipped.size(); i += 7)
+    lz4_flipped[i] = static_cast<char>(~lz4_flipped[i]);
+  const std::string shape = "not a bookmarks store: ";
+  const std::string entry = R"("name":"t","type":"url","url":"u")";
+  const std::string roots = R"({"roots":{"bookmark_bar":{"children":[)";
+  const std::string roots_end = R"(],"name":"b","type":"folder"},)"
+                                R"("other":{"children":[],"name":"o",)"
+                                R"("type":"folder"}}})";
+  const struct {
+    const char *what;
+    std::string input, err;
+  } cases[] = {
+      {"Chromium's store cut short", chromium.substr(0, chromium.size() / 2),
+       "not a complete bookmarks store (cut short?)"},
+      {"an empty object's start", " \n{",
+       "not a complete bookmarks store (cut short?)"},
+      {"a brace, then no JSON", "{<DT><A HREF=\"u\">t</A>}",
+       shape + "not valid JSON"},
+      {"a brace, then HTML cut short", "{<DT><A HREF=\"u\">t</A>",
+       "not a complete bookmarks store (cut short?)"},
+      {"JSON of another kind", R"({"version": 1})", shape + "no \"roots\""},
+      {"roots not an object", R"({"roots": []})",
+       shape + "\"roots\" is not an object"},
+      {"no bookmark bar", R"({"roots": {"other": {}}})",
+       shape + "no \"bookmark_bar\" or \"other\" in \"roots\""},
+      {"an entry of no type", roots + R"({"name":"t"})" + roots_end,
+       shape + "an entry without \"name\" or \"type\""},
+      {"a link without its address",
+       roots + R"({"name":"t","type":"url"})" + roots_end,
+       shape + "a bookmark without \"url\""},
+      {"a title that is a number",
+       roots + R"({"name":1,"type":"url","url":"u"})" + roots_end,
+       shape + "an entry field of the wrong type"},
+      {"an entry that is a string", roots + R"("x")" + roots_end,
+       shape + "an entry that is not an object"},
+      {"invalid UTF-8", roots + "{" + entry + ",\"x\":\"\xff\"}" + roots_end,
+       "invalid UTF-8"},
+      {"nested too deeply", roots + std::string(3000, '[') + roots_end,
+       "nested too deeply"},
+      {"Firefox's root without a menu",
+       R"({"type":"text/x-moz-place-container","children":[]})",
+       shape + "no bookmarks menu"},
+      {"Firefox's backup cut short", lz4.substr(0, lz4.size() - 9),
+       "corrupt LZ4 data"},
+      {"Firefox's backup, only its magic", lz4.substr(0, 10),
+       "not a complete bookmarks store (cut short?)"},
+      {"Firefox's backup of a wrong size", lz4_resized, "corrupt LZ4 data"},
+      {"Firefox's backup with bytes changed", lz4_flipped, "corrupt LZ4 data"},
+      {"a size no block can hold",
+       std::string("mozLz40\0\xff\xff\xff\x7f\x10"
+                   "ab",
+                   15),
+       "corrupt LZ4 data"},
+  };
+  const fs::path dir = fresh_dir("broken-stores");
+  for (const auto &c : cases) {
+    spit(dir / "menu.js", "old");
+    spit(dir / "in", c.input);
+    const Result r = run(dir, {"in"});
+    EXPECT_EQ(r.status, 1) << c.what;
+    EXPECT_EQ(r.err, "in: " + c.err + "\n") << c.what;
+    EXPECT_EQ(r.menu, "old") << c.what;
+  }
+  fs::remove_all(dir);
+}
+
 // The kernel fills in an empty argv[0] itself, so call the entry directly.
 TEST(Run, EmptyArgumentVectorGivesUsageWithoutName) {
   char *argv[] = {nullptr};
