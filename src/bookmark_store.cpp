@@ -42,27 +42,23 @@ struct StoreTree {
   bool has[3] = {};
 };
 
-void StoreTreeFree::operator()(StoreTree *tree) const {
-  delete tree;
-}
-
-StoreKind store_kind(std::string_view first) {
-  if (first.substr(0, lz4_magic.size()) == lz4_magic)
-    return StoreKind::lz4;
-  const std::size_t at = first.find_first_not_of(" \t\r\n");
-  return at != npos && first[at] == '{' ? StoreKind::json : StoreKind::none;
-}
-
 namespace {
 
-Store failed(std::string error) {
-  Store s;
+// A parsed and checked store, or why there is none.
+struct Parsed {
+  std::unique_ptr<StoreTree> tree;
+  std::string error; // said plainly
+  int err = 0;       // a system error
+};
+
+Parsed failed(std::string error) {
+  Parsed s;
   s.error = std::move(error);
   return s;
 }
 
-Store failed_errno(int err) {
-  Store s;
+Parsed failed_errno(int err) {
+  Parsed s;
   s.err = err;
   return s;
 }
@@ -212,11 +208,12 @@ std::string find_roots(StoreTree &t, const dom::element &top) {
   return {};
 }
 
-// The lines of the export, handed to the conversion a block at a time.
+// The lines of the export, handed to the sink a block at a time.
 struct Lines {
-  Conversion &c;
+  b2m_store_sink *sink;
+  void *target;
   std::string text;
-  bool done = false; // the conversion wants no more
+  bool done = false; // the sink wants no more
 };
 
 void feed(Lines &lines, bool all) {
@@ -224,13 +221,7 @@ void feed(Lines &lines, bool all) {
   const std::size_t size = lines.text.size();
   while (!lines.done && (size - at >= block_size || (all && at < size))) {
     const std::size_t got = std::min(block_size, size - at);
-    char *room = input_room(lines.c);
-    if (room == nullptr) {
-      lines.done = true;
-      break;
-    }
-    std::memcpy(room, lines.text.data() + at, got);
-    lines.done = !add_input(lines.c, got);
+    lines.done = !lines.sink(lines.target, lines.text.data() + at, got);
     at += got;
   }
   lines.text.erase(0, at);
@@ -497,13 +488,13 @@ std::string decompress(Buffer &bytes) {
   return {};
 }
 
-Store parse_bytes(Buffer bytes, StoreKind kind) {
+Parsed parse_bytes(Buffer bytes, StoreKind kind) {
   if (kind == StoreKind::lz4) {
     const std::string error = decompress(bytes);
     if (!error.empty())
       return failed(error);
   }
-  Store s;
+  Parsed s;
   s.tree.reset(new (std::nothrow) StoreTree);
   if (s.tree == nullptr || (bytes.capacity - bytes.size < padding &&
                             !resize(bytes, bytes.size + padding)))
@@ -523,75 +514,40 @@ Store parse_bytes(Buffer bytes, StoreKind kind) {
   return s;
 }
 
-// How many bytes are left from where `file` stands; 0 when it cannot tell.
-std::size_t bytes_left(std::FILE *file) {
-  const long at = std::ftell(file);
-  if (at < 0 || std::fseek(file, 0, SEEK_END) != 0)
-    return 0;
-  const long end = std::ftell(file);
-  if (std::fseek(file, at, SEEK_SET) != 0)
-    return 0;
-  return end > at ? static_cast<std::size_t>(end - at) : 0;
-}
-
-} // namespace
-
-Store parse_store(std::string_view file, StoreKind kind) {
+Parsed parse_store(std::string_view file, StoreKind kind) {
   Buffer bytes;
-  if (!resize(bytes, file.size() + padding))
+  if (!fresh(bytes, file.size() + padding))
     return failed_errno(ENOMEM);
   std::memcpy(bytes.bytes.get(), file.data(), file.size());
   bytes.size = file.size();
   return parse_bytes(std::move(bytes), kind);
 }
 
-// Read in one go where the size is known, with room for the padding and
-// one byte more, so that the end is found without growing.
-Store read_store(std::FILE *file, std::string_view first, StoreKind kind) {
-  Buffer bytes;
-  const std::size_t left = bytes_left(file);
-  if (!fresh(bytes, first.size() + left + padding + 1))
-    return failed_errno(ENOMEM);
-  std::memcpy(bytes.bytes.get(), first.data(), first.size());
-  bytes.size = first.size();
-  for (;;) {
-    if (bytes.capacity - bytes.size <= padding &&
-        !resize(bytes, 2 * bytes.capacity))
-      return failed_errno(ENOMEM);
-    errno = 0;
-    const std::size_t got =
-        std::fread(bytes.bytes.get() + bytes.size, 1,
-                   bytes.capacity - bytes.size - padding, file);
-    bytes.size += got;
-    if (got == 0) {
-      if (std::ferror(file))
-        return failed_errno(errno != 0 ? errno : EIO);
-      break;
-    }
-  }
-  return parse_bytes(std::move(bytes), kind);
-}
-
-void add_store(Conversion &c, const StoreTree &tree) {
-  Lines lines{c, {}};
-  if (tree.browser == Browser::chromium)
-    put_chromium_store(lines, tree);
-  else
-    put_firefox_store(lines, tree);
-  feed(lines, true);
-}
-
-std::string convert_store(std::string_view file, std::string &error) {
-  const Store s = parse_store(file, store_kind(file));
-  if (s.tree == nullptr) {
-    error = s.err != 0 ? std::strerror(s.err) : s.error;
-    return {};
-  }
-  Conversion c;
-  start(c);
-  add_store(c, *s.tree);
-  finish(c);
-  return std::string(output(c));
-}
+} // namespace
 
 } // namespace b2m
+
+extern "C" int b2m_store_lines(const char *file, size_t size,
+                               b2m_store_sink *sink, void *target, char *reason,
+                               size_t reason_size) {
+  using namespace b2m;
+  const std::string_view bytes(file, size);
+  const Parsed parsed = parse_store(bytes, store_kind(bytes));
+  if (parsed.tree == nullptr) {
+    if (parsed.err != 0)
+      return parsed.err;
+    if (reason_size != 0) {
+      const std::size_t n = std::min(parsed.error.size(), reason_size - 1);
+      std::memcpy(reason, parsed.error.data(), n);
+      reason[n] = '\0';
+    }
+    return -1;
+  }
+  Lines lines{sink, target, {}};
+  if (parsed.tree->browser == Browser::chromium)
+    put_chromium_store(lines, *parsed.tree);
+  else
+    put_firefox_store(lines, *parsed.tree);
+  feed(lines, true);
+  return 0;
+}

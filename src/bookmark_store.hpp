@@ -3,20 +3,25 @@
 // byte for byte: Chromium's `Bookmarks` (JSON), and Firefox's backups, as
 // a `.jsonlz4` file (mozLz4) or as plain JSON.
 //
-// A store is read and parsed whole before anything of it is written, so
-// that one cut short or broken keeps the last menu. Memory for a store of
-// n bytes (after decompression): the bytes and their padding, and
-// simdjson's tape (8 n), structural indexes (4 n) and strings (5 n / 3),
-// so about 15 n of address space, plus the compressed file for a
-// .jsonlz4; of it, only what the store fills is ever touched, about 2 n
-// resident for a browser's store (3 spaces a level, long addresses).
+// A store is read and parsed whole before any of its lines is handed on,
+// so that one cut short or broken keeps the last menu. Memory for a store
+// of n bytes (after decompression): the file as read, a padded copy of the
+// JSON, and simdjson's tape (8 n), structural indexes (4 n) and strings
+// (5 n / 3), so about 16 n of address space, plus the compressed file for
+// a .jsonlz4; of it, only what the store fills is ever touched, about 3 n
+// resident for a browser's store.
+//
+// The reader, with the JSON and LZ4 libraries, is a module of its own
+// where the system has them as shared libraries: the executable loads it
+// only for a store, so that an HTML export starts no faster or slower, and
+// in no more memory, than without it.
 #ifndef BOOKMARKS2MENU_BOOKMARK_STORE_HPP
 #define BOOKMARKS2MENU_BOOKMARK_STORE_HPP
 
 #include "convert.hpp"
 
+#include <cstddef>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -29,36 +34,48 @@ enum class StoreKind {
 };
 
 // What the first bytes of a file make it; the rest of the file is not
-// needed to tell.
-StoreKind store_kind(std::string_view first);
+// needed to tell. Without the reader built in, nothing is a store.
+inline StoreKind store_kind(std::string_view first) {
+#ifdef B2M_STORES
+  constexpr std::string_view lz4_magic{"mozLz40\0", 8};
+  if (first.substr(0, lz4_magic.size()) == lz4_magic)
+    return StoreKind::lz4;
+  const std::size_t at = first.find_first_not_of(" \t\r\n");
+  return at != npos && first[at] == '{' ? StoreKind::json : StoreKind::none;
+#else
+  (void)first;
+  return StoreKind::none;
+#endif
+}
 
-// A parsed and checked store.
-struct StoreTree;
-struct StoreTreeFree {
-  void operator()(StoreTree *tree) const;
+// Why a store gave no lines: a system error for strerror, or a reason of
+// its own said plainly.
+struct StoreFailure {
+  int err = 0;
+  std::string reason;
+  bool failed() const { return err != 0 || !reason.empty(); }
 };
 
-struct Store {
-  std::unique_ptr<StoreTree, StoreTreeFree> tree; // none on a failure
-  std::string error; // why it is no store, said plainly
-  int err = 0;       // a system error, for strerror
-};
-
-// Reads the rest of `file`, which began with `first`, then parses and
-// checks the whole store.
-Store read_store(std::FILE *file, std::string_view first, StoreKind kind);
-
-// The same, of a whole file's bytes in memory.
-Store parse_store(std::string_view file, StoreKind kind);
-
-// Hands the conversion the lines of the browser's export; the caller
-// finishes it.
-void add_store(Conversion &c, const StoreTree &tree);
+// Reads the rest of `file`, which began with `first`, parses and checks the
+// whole store, then hands its export's lines to the conversion, which the
+// caller finishes. On a failure the conversion has been given nothing.
+StoreFailure add_store(Conversion &c, std::FILE *file, std::string_view first);
 
 // The whole conversion of a store's bytes in memory: its menu.js, or an
-// empty string and `error` set.
-std::string convert_store(std::string_view file, std::string &error);
+// empty string and the failure.
+std::string convert_store(std::string_view file, StoreFailure &failure);
 
 } // namespace b2m
+
+extern "C" {
+// Where the lines go, a piece at a time; false once no more are wanted.
+typedef bool b2m_store_sink(void *target, const char *bytes, size_t size);
+
+// The reader's one entry, the same in the module and built in: parses the
+// whole store `file` and hands `sink` its export's lines. 0, else an errno
+// value, or -1 with `reason` filled (NUL-terminated, cut to its size).
+int b2m_store_lines(const char *file, size_t size, b2m_store_sink *sink,
+                    void *target, char *reason, size_t reason_size);
+}
 
 #endif

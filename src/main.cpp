@@ -50,10 +50,27 @@ int usage(const char *program) {
 struct MenuFile {
   b2m::MenuTarget out;
   int err = 0;
+  bool ready = false; // emptied, or the temporary file made
 };
+
+// menu.js made ready for the new menu: only once the input is known to be
+// one, so that a failure before keeps the last menu as it was.
+int make_ready(MenuFile &menu) {
+  if (!menu.ready) {
+    menu.ready = true;
+    if (const int err = b2m::empty_menu(menu.out, output_name))
+      return err;
+    // The conversion's buffers are the buffers; a second layer would only
+    // copy.
+    std::setvbuf(menu.out.file, nullptr, _IONBF, 0);
+  }
+  return 0;
+}
 
 void write_out(void *target, const char *bytes, std::size_t size) {
   auto &menu = *static_cast<MenuFile *>(target);
+  if (menu.err == 0)
+    menu.err = make_ready(menu);
   errno = 0;
   if (menu.err == 0 && std::fwrite(bytes, 1, size, menu.out.file) != size)
     menu.err = last_error();
@@ -130,29 +147,24 @@ Failure convert_file(Input &in, MenuFile &menu) {
   Failure failure = read_block(in, conversion);
   if (failure.name != nullptr)
     return failure;
-  // A browser's own store is read and checked whole first.
+  // A browser's own store is read and checked whole before a line of it
+  // is handed on; menu.js is made ready at its first output.
   const std::string_view first(conversion.input.bytes.get(), in.got);
-  b2m::Store store;
-  if (const b2m::StoreKind kind = b2m::store_kind(first);
-      kind != b2m::StoreKind::none) {
-    store = b2m::read_store(in.file, first, kind);
-    if (store.tree == nullptr)
-      return {in.name, store.err, store.error};
-  }
-  // Emptied from the start, menu.js read as its own input has nothing in
-  // it: its menu is the trailer alone.
-  const bool own_input = b2m::same_entry(in.name, output_name);
-  if (const int err = b2m::empty_menu(menu.out, output_name))
-    return {output_name, err};
-  // The conversion's buffers are the buffers; a second layer would only
-  // copy.
-  std::setvbuf(menu.out.file, nullptr, _IONBF, 0);
-  if (store.tree != nullptr) {
-    b2m::add_store(conversion, *store.tree);
-  } else if (!own_input) {
-    failure = convert_input(in, conversion, menu);
-    if (failure.name != nullptr)
-      return failure;
+  if (b2m::store_kind(first) != b2m::StoreKind::none) {
+    const b2m::StoreFailure store = b2m::add_store(conversion, in.file, first);
+    if (store.failed())
+      return {in.name, store.err, store.reason};
+  } else {
+    // Emptied from the start, menu.js read as its own input has nothing
+    // in it: its menu is the trailer alone.
+    const bool own_input = b2m::same_entry(in.name, output_name);
+    if (const int err = make_ready(menu))
+      return {output_name, err};
+    if (!own_input) {
+      failure = convert_input(in, conversion, menu);
+      if (failure.name != nullptr)
+        return failure;
+    }
   }
   failure = finish_menu(conversion, menu);
   if (failure.name == nullptr) {
