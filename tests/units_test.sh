@@ -5,7 +5,7 @@
 #     systemd-analyze verifies an instance of each unit in the folder UNITS:
 #     not a word of complaint is allowed.
 #   units_test.sh run UNITS PROGRAM EXAMPLE EXPECTED
-#     the service's command line, run as systemd runs it (specifiers, $$,
+#     the service's command line, run as systemd runs it (%f, %h, $$,
 #     Environment= then EnvironmentFile=), converts EXAMPLE as a browser's
 #     store into the page's folder: menu.js must be EXPECTED.
 set -eu
@@ -46,8 +46,8 @@ service() {
     "$(sed -n 's/^EnvironmentFile=-//p' "$unit")" \
     "$(sed -n 's/^ExecStart=//p' "$unit" | sed 's/\$\$/$/g')"
   store=$1 folder=$2 conf=$3 cmd=$4
-  spec() { printf '%s' "$1" | sed -e "s|%h|$home|g" -e "s|%f|$store|g"; }
-  folder=$(spec "$folder") conf=$(spec "$conf") cmd=$(spec "$cmd")
+  fill() { printf '%s' "$1" | sed -e "s|%h|$home|g" -e "s|%f|$store|g"; }
+  folder=$(fill "$folder") conf=$(fill "$conf") cmd=$(fill "$cmd")
   eval "set -- $cmd"
   (
     cd "$home"
