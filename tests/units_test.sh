@@ -45,15 +45,16 @@ service() {
   set -- "$1" "$(sed -n 's/^Environment=//p' "$unit")" \
     "$(sed -n 's/^EnvironmentFile=-//p' "$unit")" \
     "$(sed -n 's/^ExecStart=//p' "$unit" | sed 's/\$\$/$/g')"
-  store=$1 folder=$2 conf=$3 cmd=$4
+  store=$1 setting=$2 conf=$3 cmd=$4
   fill() { printf '%s' "$1" | sed -e "s|%h|$home|g" -e "s|%f|$store|g"; }
-  folder=$(fill "$folder") conf=$(fill "$conf") cmd=$(fill "$cmd")
+  setting=$(fill "$setting") conf=$(fill "$conf") cmd=$(fill "$cmd")
   eval "set -- $cmd"
   (
     cd "$home"
-    export "$folder"
+    export "${setting:?}"
     if [ -f "$conf" ]; then
       set -a
+      # shellcheck source=/dev/null
       . "$conf"
       set +a
     fi
