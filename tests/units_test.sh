@@ -21,10 +21,11 @@ units() {
 }
 
 if [ "$mode" = verify ]; then
-  units "$2" "$3" bookmarks2menu@home-me-Bookmarks
+  # An instance as a user names it, with a dash and a space escaped.
+  unit='bookmarks2menu@home-me-.config-google\x2dchrome-Profile\x201-Bookmarks'
+  units "$2" "$3" "$unit"
   out=$(cd "$tmp" && XDG_RUNTIME_DIR=$tmp "$1" --user verify --man=no \
-    bookmarks2menu@home-me-Bookmarks.path \
-    bookmarks2menu@home-me-Bookmarks.service 2>&1) || status=$?
+    "$unit.path" "$unit.service" 2>&1) || status=$?
   if [ -n "$out" ] || [ "${status:-0}" != 0 ]; then
     printf '%s\n' "$out"
     exit 1
