@@ -1,6 +1,7 @@
 # Installs the build BUILD into a fresh prefix and checks that the
-# executable, the manual and every file of the page arrive where the README
-# says. With KEEP set, installs into KEEP and checks nothing.
+# executable, the manual, every file of the page and, with SYSTEMD_UNITS
+# set, the systemd user units arrive where the README says. With KEEP set,
+# installs into KEEP and checks nothing.
 #
 # `cmake --install` writes BUILD/install_manifest.txt, the list a user's
 # uninstall reads: a test's install must leave the user's list as it was.
@@ -40,5 +41,19 @@ file(READ ${prefix}/share/man/man1/bookmarks2menu.1 manual)
 string(FIND "${manual}" "${prefix}/share/bookmarks2menu/menu.html" named)
 if(named EQUAL -1)
   message(FATAL_ERROR "the manual does not name ${prefix}/share/bookmarks2menu")
+endif()
+# The user units where the user's systemd finds them under this prefix,
+# the service naming the program installed with them.
+if(SYSTEMD_UNITS)
+  foreach(unit bookmarks2menu@.path bookmarks2menu@.service)
+    if(NOT EXISTS ${prefix}/share/systemd/user/${unit})
+      message(FATAL_ERROR "not installed: share/systemd/user/${unit}")
+    endif()
+  endforeach()
+  file(STRINGS ${prefix}/share/systemd/user/bookmarks2menu@.service run
+       REGEX "^ExecStart=.* ${prefix}/bin/bookmarks2menu ")
+  if(NOT run)
+    message(FATAL_ERROR "the service does not run ${prefix}/bin/bookmarks2menu")
+  endif()
 endif()
 file(REMOVE_RECURSE ${prefix})
