@@ -464,63 +464,62 @@ bool fresh(Buffer &buffer, std::size_t capacity) {
   return resize(buffer, capacity);
 }
 
-// A .jsonlz4: the header, then one LZ4 block of the JSON.
-std::string decompress(Buffer &bytes) {
-  if (bytes.size < lz4_header)
+// A .jsonlz4: the header, then one LZ4 block of the JSON, into `json`.
+std::string decompress(std::string_view file, Buffer &json) {
+  if (file.size() < lz4_header)
     return cut_short;
-  const auto *b = reinterpret_cast<const unsigned char *>(bytes.bytes.get());
+  const auto *b = reinterpret_cast<const unsigned char *>(file.data());
   const std::uint64_t size =
       b[8] | b[9] << 8 | b[10] << 16 | static_cast<std::uint64_t>(b[11]) << 24;
-  const std::size_t packed = bytes.size - lz4_header;
+  const std::size_t packed = file.size() - lz4_header;
   if (size > lz4_most_growth * packed + 16 || packed > INT32_MAX ||
       size > INT32_MAX)
     return "corrupt LZ4 data";
-  Buffer json;
   if (!fresh(json, size + padding))
     return std::strerror(ENOMEM);
   const int got =
-      LZ4_decompress_safe(bytes.bytes.get() + lz4_header, json.bytes.get(),
+      LZ4_decompress_safe(file.data() + lz4_header, json.bytes.get(),
                           static_cast<int>(packed), static_cast<int>(size));
   if (got < 0 || static_cast<std::uint64_t>(got) != size)
     return "corrupt LZ4 data";
   json.size = size;
-  bytes = std::move(json);
   return {};
 }
 
-Parsed parse_bytes(Buffer bytes, StoreKind kind) {
-  if (kind == StoreKind::lz4) {
-    const std::string error = decompress(bytes);
-    if (!error.empty())
-      return failed(error);
-  }
+static_assert(padding <= store_padding, "the caller's padding is simdjson's");
+
+// The JSON where it lies, `padding` readable bytes past its end; `owned`
+// holds it, if the caller does not.
+Parsed parse_json(std::string_view json, Buffer owned) {
   Parsed s;
   s.tree.reset(new (std::nothrow) StoreTree);
-  if (s.tree == nullptr || (bytes.capacity - bytes.size < padding &&
-                            !resize(bytes, bytes.size + padding)))
+  if (s.tree == nullptr)
     return failed_errno(ENOMEM);
   StoreTree &t = *s.tree;
-  t.bytes = std::move(bytes);
+  t.bytes = std::move(owned);
   dom::element top;
   const simdjson::error_code e =
-      t.parser.parse(t.bytes.bytes.get(), t.bytes.size, false).get(top);
+      t.parser.parse(json.data(), json.size(), false).get(top);
   if (e == simdjson::MEMALLOC)
     return failed_errno(ENOMEM);
   if (e != simdjson::SUCCESS)
-    return failed(parse_error(e, {t.bytes.bytes.get(), t.bytes.size}));
+    return failed(parse_error(e, json));
   std::string error = find_roots(t, top);
   if (!error.empty())
     return failed(std::move(error));
   return s;
 }
 
+// The file is parsed where it lies, with no copy.
 Parsed parse_store(std::string_view file, StoreKind kind) {
-  Buffer bytes;
-  if (!fresh(bytes, file.size() + padding))
-    return failed_errno(ENOMEM);
-  std::memcpy(bytes.bytes.get(), file.data(), file.size());
-  bytes.size = file.size();
-  return parse_bytes(std::move(bytes), kind);
+  if (kind != StoreKind::lz4)
+    return parse_json(file, {});
+  Buffer json;
+  const std::string error = decompress(file, json);
+  if (!error.empty())
+    return failed(error);
+  const std::string_view text(json.bytes.get(), json.size);
+  return parse_json(text, std::move(json));
 }
 
 } // namespace

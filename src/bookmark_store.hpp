@@ -5,10 +5,10 @@
 //
 // A store is read and parsed whole before any of its lines is handed on,
 // so that one cut short or broken keeps the last menu. Memory for a store
-// of n bytes (after decompression): the file as read, a padded copy of the
-// JSON, and simdjson's tape (8 n), structural indexes (4 n) and strings
-// (5 n / 3), so about 16 n of address space, plus the compressed file for
-// a .jsonlz4; of it, only what the store fills is ever touched, about 3 n
+// of n bytes (after decompression): the file as read, with a little
+// padding, and simdjson's tape (8 n), structural indexes (4 n) and strings
+// (5 n / 3), so about 15 n of address space, plus the compressed file for
+// a .jsonlz4; of it, only what the store fills is ever touched, about 2 n
 // resident for a browser's store.
 //
 // The reader, with the JSON and LZ4 libraries, is a module of its own
@@ -67,12 +67,17 @@ std::string convert_store(std::string_view file, StoreFailure &failure);
 
 } // namespace b2m
 
+// What the store's bytes are followed by, readable: the JSON parser looks
+// at its input in whole vectors.
+constexpr std::size_t store_padding = 64;
+
 extern "C" {
 // Where the lines go, a piece at a time; false once no more are wanted.
 typedef bool b2m_store_sink(void *target, const char *bytes, size_t size);
 
 // The reader's one entry, the same in the module and built in: parses the
-// whole store `file` and hands `sink` its export's lines. 0, else an errno
+// whole store `file`, followed by store_padding readable bytes, and hands
+// `sink` its export's lines. 0, else an errno
 // value, or -1 with `reason` filled (NUL-terminated, cut to its size).
 int b2m_store_lines(const char *file, size_t size, b2m_store_sink *sink,
                     void *target, char *reason, size_t reason_size);

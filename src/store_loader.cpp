@@ -37,19 +37,21 @@ std::size_t bytes_left(std::FILE *file) {
   return end > at ? static_cast<std::size_t>(end - at) : 0;
 }
 
-// The whole file, which began with `first`; an error number on failure.
-// Read in one go where the size is known.
+// The whole file, which began with `first`, and store_padding bytes after
+// it; an error number on failure. Read in one go where the size is known.
 int read_rest(std::FILE *file, std::string_view first, Buffer &bytes) {
-  if (!resize(bytes, first.size() + bytes_left(file) + 1))
+  if (!resize(bytes, first.size() + bytes_left(file) + store_padding + 1))
     return ENOMEM;
   std::memcpy(bytes.bytes.get(), first.data(), first.size());
   bytes.size = first.size();
   for (;;) {
-    if (bytes.size == bytes.capacity && !resize(bytes, 2 * bytes.capacity))
+    if (bytes.capacity - bytes.size <= store_padding &&
+        !resize(bytes, 2 * bytes.capacity))
       return ENOMEM;
     errno = 0;
-    const std::size_t got = std::fread(bytes.bytes.get() + bytes.size, 1,
-                                       bytes.capacity - bytes.size, file);
+    const std::size_t got =
+        std::fread(bytes.bytes.get() + bytes.size, 1,
+                   bytes.capacity - bytes.size - store_padding, file);
     bytes.size += got;
     if (got == 0)
       return std::ferror(file) ? (errno != 0 ? errno : EIO) : 0;
@@ -117,9 +119,11 @@ StoreFailure add_store(Conversion &c, std::FILE *file, std::string_view first) {
 }
 
 std::string convert_store(std::string_view file, StoreFailure &failure) {
+  std::string padded(file);
+  padded.append(store_padding, '\0');
   Conversion c;
   start(c);
-  failure = read_lines(file, c);
+  failure = read_lines({padded.data(), file.size()}, c);
   if (failure.failed())
     return {};
   finish(c);
