@@ -36,6 +36,28 @@ foreach(file bin/bookmarks2menu share/man/man1/bookmarks2menu.1
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+# The installed program finds its store reader where it is installed.
+if(STORES)
+  set(use ${prefix}/use)
+  file(MAKE_DIRECTORY ${use}/store ${use}/export)
+  foreach(kind store:chromium-Bookmarks.json export:chromium-export.html)
+    string(REPLACE ":" ";" kind ${kind})
+    list(GET kind 0 dir)
+    list(GET kind 1 file)
+    execute_process(COMMAND ${prefix}/bin/bookmarks2menu
+                            ${SOURCE}/tests/stores/example/${file}
+                    WORKING_DIRECTORY ${use}/${dir} RESULT_VARIABLE status
+                    ERROR_VARIABLE err)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "the installed program read no ${file}: ${err}")
+    endif()
+  endforeach()
+  file(READ ${use}/store/menu.js from_store)
+  file(READ ${use}/export/menu.js from_export)
+  if(NOT from_store STREQUAL from_export)
+    message(FATAL_ERROR "the installed program's store menu is not the export's")
+  endif()
+endif()
 # The manual names the page where this prefix holds it.
 file(READ ${prefix}/share/man/man1/bookmarks2menu.1 manual)
 string(FIND "${manual}" "${prefix}/share/bookmarks2menu/menu.html" named)
