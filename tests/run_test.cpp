@@ -34,8 +34,9 @@ struct Result {
 
 // argv[0] is the converter as invoked; `args` follow it. A `memory` limit
 // caps the converter's address space.
+// `kernel`, when given, is B2M_KERNEL.
 Result run(const fs::path &dir, const std::vector<std::string> &args,
-           rlim_t memory = RLIM_INFINITY) {
+           rlim_t memory = RLIM_INFINITY, const char *kernel = nullptr) {
   std::vector<std::string> words{B2M_EXE};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char *> argv;
@@ -47,6 +48,8 @@ Result run(const fs::path &dir, const std::vector<std::string> &args,
     if (chdir(dir.c_str()) != 0 || !freopen("out.txt", "w", stdout) ||
         !freopen("err.txt", "w", stderr))
       _exit(99);
+    if (kernel != nullptr && setenv("B2M_KERNEL", kernel, 1) != 0)
+      _exit(97);
     const rlimit limit{memory, memory};
     setrlimit(RLIMIT_AS, &limit);
     execv(argv[0], argv.data());
@@ -186,6 +189,44 @@ TEST(Run, ExitStatusOutputsAndMenuFile) {
     EXPECT_EQ(r.out, c.out) << c.what;
     EXPECT_EQ(r.err, c.err) << c.what;
     EXPECT_EQ(r.menu, c.menu) << c.what;
+    fs::remove_all(dir);
+  }
+}
+
+// B2M_KERNEL naming a kernel that cannot run stops the converter before it
+// touches a file; an empty one asks for nothing.
+TEST(Run, RefusesAKernelThatCannotRun) {
+  if (b2m::all_kernels().end() - b2m::all_kernels().begin() != 4)
+    GTEST_SKIP() << "the names below are x86's";
+  const std::string names = "(portable, sse2, avx2, avx512)";
+  struct {
+    std::string kernel;
+    int status;
+    std::string err, menu;
+  } cases[] = {
+      {"avx9", 1,
+       "bookmarks2menu: B2M_KERNEL=avx9: no such kernel " + names + "\n",
+       "old"},
+      {"AVX2", 1,
+       "bookmarks2menu: B2M_KERNEL=AVX2: no such kernel " + names + "\n",
+       "old"},
+      {"portable", 0, "", worked_menu},
+      {"", 0, "", worked_menu},
+  };
+  for (const b2m::Kernel &k : b2m::all_kernels())
+    if (!k.runs())
+      cases[2] = {k.name, 1,
+                  "bookmarks2menu: B2M_KERNEL=" + std::string(k.name) +
+                      ": this processor does not run it\n",
+                  "old"};
+  for (const auto &c : cases) {
+    const fs::path dir = fresh_dir("kernel");
+    worked_input(dir);
+    spit(dir / "menu.js", "old");
+    const Result r = run(dir, {"in.html"}, RLIM_INFINITY, c.kernel.c_str());
+    EXPECT_EQ(r.status, c.status) << c.kernel;
+    EXPECT_EQ(r.err, c.err) << c.kernel;
+    EXPECT_EQ(r.menu, c.menu) << c.kernel;
     fs::remove_all(dir);
   }
 }
