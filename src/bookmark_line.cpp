@@ -275,14 +275,24 @@ std::size_t tag_end(Cursor &cursor, std::size_t from) {
   return npos;
 }
 
-// Where the line ends, when its line feed stands at `at` or after a CR
-// there: the end of its text; npos otherwise.
+// The bytes of the line end at `at`: one for a line feed or a lone CR,
+// two for CR LF; none where no line end stands, or where a CR is the
+// text's last byte and more text may come (not `last`) whose first byte
+// may be its line feed.
+std::size_t line_end_size(std::string_view text, std::size_t at, bool last) {
+  if (at >= text.size() || (text[at] != '\n' && text[at] != '\r'))
+    return 0;
+  if (text[at] == '\n')
+    return 1;
+  if (at + 1 < text.size())
+    return text[at + 1] == '\n' ? 2 : 1;
+  return last ? 1 : 0;
+}
+
+// `at` when a line end stands there, as the plain shapes need it;
+// npos otherwise.
 std::size_t line_end_at(std::string_view text, std::size_t at) {
-  if (at < text.size() && text[at] == '\n')
-    return at;
-  if (at + 1 < text.size() && text[at] == '\r' && text[at + 1] == '\n')
-    return at;
-  return npos;
+  return line_end_size(text, at, false) != 0 ? at : npos;
 }
 
 // The end of the tag from `from` on, and the title after it, which ends
@@ -350,7 +360,7 @@ std::size_t plain_list(Cursor &cursor, Line &line, std::size_t at) {
 
 // The lines that make up nearly every export, taken in a few searches:
 // a link, a heading, a list's start or end, a blank line. Each has its
-// line feed within `text`, and nothing on it but what its shape says;
+// line end within `text`, and nothing on it but what its shape says;
 // whatever else a line holds, it is left to the full scan, which reads it
 // the same. `scan` comes in fresh, and goes back fresh when the shape
 // does not hold.
@@ -362,8 +372,7 @@ bool scan_plain_line(std::string_view &text, LineScan &scan) {
     return false;
   std::size_t end = npos;
   if (text[first] != '<')
-    end = line_end_at(text, first != 0 && text[first - 1] == '\r' ? first - 1
-                                                                  : first);
+    end = line_end_at(text, first);
   else if (first + 5 >= text.size())
     return false;
   else if ((text[first + 2] | 0x20) != 't') // not <DT>: </DL> or <DL>
@@ -377,7 +386,7 @@ bool scan_plain_line(std::string_view &text, LineScan &scan) {
     return false;
   }
   line.text = text.substr(0, end);
-  text.remove_prefix(text[end] == '\n' ? end + 1 : end + 2);
+  text.remove_prefix(end + line_end_size(text, end, false));
   return true;
 }
 
@@ -389,12 +398,20 @@ struct FullScan {
   Wanted want;
 };
 
-// A line end or the end mark at `at` ends the line: how, or false.
-bool ends_line(FullScan &f, std::size_t at, Scanned &how) {
+// A line end or the end mark at `at` ends the scan: how, or false. A CR
+// that ends the text waits for the next block, which may begin with its
+// line feed.
+bool ends_scan(FullScan &f, std::size_t at, Scanned &how) {
   std::string_view &text = f.text;
-  if (text[at] == '\n') {
-    end_line(f.scan, text, at != 0 && text[at - 1] == '\r' ? at - 1 : at);
-    text.remove_prefix(at + 1);
+  if (text[at] == '\n' || text[at] == '\r') {
+    const std::size_t size = line_end_size(text, at, f.last);
+    if (size == 0) {
+      f.scan.scanned = at;
+      how = Scanned::partial;
+      return true;
+    }
+    end_line(f.scan, text, at);
+    text.remove_prefix(at + size);
     how = Scanned::line;
     return true;
   }
@@ -451,7 +468,7 @@ const char *scan_window(FullScan &f, const char *window, std::uint32_t mask,
   for (mask &= ~quotes; mask != 0; mask &= mask - 1) {
     const int bit = lowest_bit(mask);
     const std::size_t at = start + bit;
-    if (ends_line(f, at, how))
+    if (ends_scan(f, at, how))
       return nullptr;
     if (counting)
       f.scan.quoted =

@@ -57,10 +57,10 @@ template <std::size_t n> constexpr ByteSet byte_set(const char (&text)[n]) {
 
 // The bytes a line is read by, a class each in Classes below.
 constexpr std::string_view open_byte = "<", close_byte = ">", quote_byte = "\"";
-// The stops: the line feed, then a NUL, which ends a line's text, then
-// 0x1A, which ends the input the way the platform the format comes from
-// reads text.
-constexpr std::string_view stop_bytes{"\n\0\x1a", 3};
+// The stops: the line ends (a line feed, a CR), then a NUL, which ends a
+// line's text, then 0x1A, which ends the input the way the platform the
+// format comes from reads text.
+constexpr std::string_view stop_bytes{"\n\r\0\x1a", 4};
 constexpr std::string_view line_end_bytes =
     stop_bytes.substr(0, stop_bytes.size() - 2);
 constexpr std::string_view end_mark = stop_bytes.substr(stop_bytes.size() - 1);

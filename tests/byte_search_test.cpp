@@ -84,7 +84,7 @@ TEST(ByteSearch, PortableLoopsReplaceAndClassify) {
   EXPECT_EQ(c.open, 1u << 6);
   EXPECT_EQ(c.quote, 1u << 7);
   EXPECT_EQ(c.close, 1u << 8);
-  EXPECT_EQ(c.stop, 7u << 9);
+  EXPECT_EQ(c.stop, 1u << 5 | 7u << 9);
 }
 
 // B2M_KERNEL's names: one the processor runs, one it may not, none, and

@@ -236,11 +236,14 @@ TEST(Run, BlocksGiveTheSameBytesAsOneRead) {
   std::vector<std::string> inputs;
   for (const auto &f : fs::directory_iterator(B2M_SOURCE "/tests/corpus"))
     inputs.push_back(slurp(f.path()));
-  // CR LF split across the first block end, lines of every length, a line
-  // longer than a block, and a 0x1A well past the first block.
+  // CR LF split across the first block end, a lone CR at the second's,
+  // lines of every length, a line longer than a block, and a 0x1A well past
+  // the first block.
   std::string mixed = "<DT><A HREF=\"a\">t\r";
   mixed.resize(65535, 'x');
   mixed += "\r\n";
+  mixed.resize(131071, 'y');
+  mixed += "\r<DT><A HREF=\"b\">B</A>\r";
   for (int i = 0; mixed.size() < 300000; ++i)
     mixed += "<DT><A HREF=\"u" + std::string(i % 700, 'i') + "\">" +
              std::string(i % 3, '\r') + "T</A>" + (i % 5 ? "\r\n" : "\n");

@@ -76,6 +76,10 @@ for f in "$src"/tests/corpus/* "$src"/tests/data/*.html \
   same_as_linux "$f"
 done
 same_as_linux /dev/null
+# Old Mac line ends, CR alone, with a quote in a note before an entry.
+printf '%s\r' '<DL><p>' '<DT><H3>F</H3>' '<DL><p>' '<DT><A HREF="a">A</A>' \
+  '<DD>a "note' '<DT><A HREF="b">B</A>' '</DL><p>' '</DL><p>' >"$work/cr.html"
+same_as_linux "$work/cr.html"
 
 # Names in any script, whatever the code page: a Western one lacks the
 # Chinese and Russian letters, a Japanese one the u-umlaut, which Windows'
