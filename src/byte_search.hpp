@@ -18,9 +18,9 @@ constexpr std::size_t search_width = 32;
 constexpr std::size_t class_width = 64;
 
 // How many bytes a set may hold.
-constexpr std::size_t set_capacity = 8;
+constexpr std::size_t set_capacity = 7;
 
-// Up to eight bytes to look for, and the tables that vector kernels look
+// Up to seven bytes to look for, and the tables that vector kernels look
 // them up in: byte x is in the set when low[x % 16] & high[x / 16] != 0,
 // as each byte of the set has a bit of its own. The tables repeat every 16
 // bytes, as wide as the widest vector, to be loaded as they stand.
@@ -51,7 +51,7 @@ constexpr ByteSet byte_set(std::initializer_list<std::string_view> parts) {
 
 // The set of the bytes of a string literal, NULs included.
 template <std::size_t n> constexpr ByteSet byte_set(const char (&text)[n]) {
-  static_assert(n >= 2 && n <= set_capacity + 1, "one to eight bytes");
+  static_assert(n >= 2 && n <= set_capacity + 1, "one to seven bytes");
   return byte_set({std::string_view(text, n - 1)});
 }
 
@@ -65,7 +65,7 @@ constexpr std::string_view line_end_bytes =
     stop_bytes.substr(0, stop_bytes.size() - 2);
 constexpr std::string_view end_mark = stop_bytes.substr(stop_bytes.size() - 1);
 
-// Up to eight bytes, and what each of them becomes in a copy: up to four
+// Up to seven bytes, and what each of them becomes in a copy: up to four
 // bytes, stored whole.
 struct Replacing {
   ByteSet set;

@@ -56,13 +56,19 @@ struct Class16 {
   unsigned open, close, quote, stop;
 };
 
+// Bit i set where byte i of the 16 is one of `bytes`.
+__attribute__((target("sse2"))) unsigned any_equal16(__m128i v,
+                                                     std::string_view bytes) {
+  __m128i any = _mm_setzero_si128();
+  for (const char c : bytes)
+    any = _mm_or_si128(any, _mm_cmpeq_epi8(v, _mm_set1_epi8(c)));
+  return static_cast<unsigned>(_mm_movemask_epi8(any));
+}
+
 __attribute__((target("sse2"))) Class16 classes16(const char *p) {
   const __m128i v = load16(p);
-  unsigned stop = 0;
-  for (const char b : stop_bytes)
-    stop |= bits_equal16(v, b);
-  return {bits_equal16(v, open_byte[0]), bits_equal16(v, close_byte[0]),
-          bits_equal16(v, quote_byte[0]), stop};
+  return {any_equal16(v, open_byte), any_equal16(v, close_byte),
+          any_equal16(v, quote_byte), any_equal16(v, stop_bytes)};
 }
 
 __attribute__((target("sse2"))) void classify64_sse2(const char *p,
