@@ -463,8 +463,10 @@ const char *scan_window(FullScan &f, const char *window, std::uint32_t mask,
   const std::size_t start = window - f.text.data();
   const bool counting = f.want.counting, was_quoted = f.scan.quoted;
   const std::uint32_t quotes =
-      counting ? equal_mask(window, f.text.data() + f.text.size(), '"') & mask
-               : 0;
+      counting
+          ? equal_mask(window, f.text.data() + f.text.size(), quote_byte[0]) &
+                mask
+          : 0;
   for (mask &= ~quotes; mask != 0; mask &= mask - 1) {
     const int bit = lowest_bit(mask);
     const std::size_t at = start + bit;
