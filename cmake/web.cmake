@@ -66,7 +66,8 @@ if(B2M_WEB)
             -I${PROJECT_SOURCE_DIR}/src ${B2M_WASM_SOURCES}
             -o ${web_dir}/bookmarks2menu.wasm
     DEPENDS ${B2M_WASM_SOURCES} src/convert.hpp src/bookmark_line.hpp
-            src/menu_script.hpp src/byte_search.hpp src/output.hpp
+            src/menu_script.hpp src/byte_search.hpp
+            src/byte_search_kernels.hpp src/output.hpp
     COMMENT "Building the converter for WebAssembly" VERBATIM)
   add_custom_command(OUTPUT ${web_dir}/bookmarks2menu-wasm.js
     COMMAND ${CMAKE_COMMAND} -DBASE64=${B2M_BASE64}

@@ -137,10 +137,12 @@ struct Wanted {
 };
 
 inline Wanted wanted(const LineScan &scan) {
-  static constexpr ByteSet after_nul = byte_set("\n\x1a");
+  static constexpr ByteSet after_nul = byte_set({line_end_bytes, end_mark});
   static constexpr ByteSet sets[4] = {
-      byte_set("\n\x1a\0<"), byte_set("\n\x1a\0<\""), byte_set("\n\x1a\0<>"),
-      byte_set("\n\x1a\0<\">")};
+      byte_set({stop_bytes, open_byte}),
+      byte_set({stop_bytes, open_byte, quote_byte}),
+      byte_set({stop_bytes, open_byte, close_byte}),
+      byte_set({stop_bytes, open_byte, quote_byte, close_byte})};
   if (scan.nul != npos)
     return {&after_nul, false};
   const Line &line = scan.line;
@@ -171,16 +173,18 @@ enum Class : unsigned { open = 1, close = 2, quote = 4, stop = 8 };
 // Looks at the window from `from` on; a window with none of the classes
 // starts a run, such as icon data, that the window search passes whole.
 bool move_window(Cursor &cursor, std::size_t from) {
-  static constexpr ByteSet any = byte_set("<>\"\n\0\x1a");
+  static constexpr ByteSet any =
+      byte_set({open_byte, close_byte, quote_byte, stop_bytes});
   const char *begin = cursor.text.data(), *end = begin + cursor.text.size();
   if (from >= cursor.text.size())
     return false;
   Window &w = cursor.window;
   w.at = begin + from;
-  if (classify(w.at, end, w.classes) || end - w.at <= 64)
+  if (classify(w.at, end, w.classes) ||
+      end - w.at <= static_cast<std::ptrdiff_t>(class_width))
     return true;
   std::uint32_t mask;
-  w.at = find_window(w.at + 64, end, any, mask);
+  w.at = find_window(w.at + class_width, end, any, mask);
   if (w.at == end) {
     w.at = nullptr;
     return false;
@@ -195,7 +199,8 @@ bool move_window(Cursor &cursor, std::size_t from) {
 inline bool reach(Cursor &cursor, std::size_t &from, unsigned &shift) {
   const Window &w = cursor.window;
   const char *p = cursor.text.data() + from;
-  if (w.at == nullptr || p < w.at || p - w.at >= 64) {
+  if (w.at == nullptr || p < w.at ||
+      p - w.at >= static_cast<std::ptrdiff_t>(class_width)) {
     if (!move_window(cursor, from))
       return false;
     if (w.at > p) {
@@ -209,7 +214,7 @@ inline bool reach(Cursor &cursor, std::size_t &from, unsigned &shift) {
 
 // Where the next window starts, as a position in the line.
 inline std::size_t next_window(const Cursor &cursor) {
-  return cursor.window.at + 64 - cursor.text.data();
+  return cursor.window.at + class_width - cursor.text.data();
 }
 
 // The first byte from `from` on in one of the classes; npos past the text.
@@ -270,14 +275,24 @@ std::size_t tag_end(Cursor &cursor, std::size_t from) {
   return npos;
 }
 
-// Where the line ends, when its line feed stands at `at` or after a CR
-// there: the end of its text; npos otherwise.
+// The bytes of the line end at `at`: one for a line feed or a lone CR,
+// two for CR LF; none where no line end stands, or where a CR is the
+// text's last byte and more text may come (not `last`) whose first byte
+// may be its line feed.
+std::size_t line_end_size(std::string_view text, std::size_t at, bool last) {
+  if (at >= text.size() || (text[at] != '\n' && text[at] != '\r'))
+    return 0;
+  if (text[at] == '\n')
+    return 1;
+  if (at + 1 < text.size())
+    return text[at + 1] == '\n' ? 2 : 1;
+  return last ? 1 : 0;
+}
+
+// `at` when a line end stands there, as the plain shapes need it;
+// npos otherwise.
 std::size_t line_end_at(std::string_view text, std::size_t at) {
-  if (at < text.size() && text[at] == '\n')
-    return at;
-  if (at + 1 < text.size() && text[at] == '\r' && text[at + 1] == '\n')
-    return at;
-  return npos;
+  return line_end_size(text, at, false) != 0 ? at : npos;
 }
 
 // The end of the tag from `from` on, and the title after it, which ends
@@ -345,7 +360,7 @@ std::size_t plain_list(Cursor &cursor, Line &line, std::size_t at) {
 
 // The lines that make up nearly every export, taken in a few searches:
 // a link, a heading, a list's start or end, a blank line. Each has its
-// line feed within `text`, and nothing on it but what its shape says;
+// line end within `text`, and nothing on it but what its shape says;
 // whatever else a line holds, it is left to the full scan, which reads it
 // the same. `scan` comes in fresh, and goes back fresh when the shape
 // does not hold.
@@ -357,8 +372,7 @@ bool scan_plain_line(std::string_view &text, LineScan &scan) {
     return false;
   std::size_t end = npos;
   if (text[first] != '<')
-    end = line_end_at(text, first != 0 && text[first - 1] == '\r' ? first - 1
-                                                                  : first);
+    end = line_end_at(text, first);
   else if (first + 5 >= text.size())
     return false;
   else if ((text[first + 2] | 0x20) != 't') // not <DT>: </DL> or <DL>
@@ -372,8 +386,116 @@ bool scan_plain_line(std::string_view &text, LineScan &scan) {
     return false;
   }
   line.text = text.substr(0, end);
-  text.remove_prefix(text[end] == '\n' ? end + 1 : end + 2);
+  text.remove_prefix(end + line_end_size(text, end, false));
   return true;
+}
+
+// The full scan, between its windows.
+struct FullScan {
+  std::string_view &text;
+  LineScan &scan;
+  bool last;
+  Wanted want;
+};
+
+// A line end or the end mark at `at` ends the scan: how, or false. A CR
+// that ends the text waits for the next block, which may begin with its
+// line feed.
+bool ends_scan(FullScan &f, std::size_t at, Scanned &how) {
+  std::string_view &text = f.text;
+  if (text[at] == '\n' || text[at] == '\r') {
+    const std::size_t size = line_end_size(text, at, f.last);
+    if (size == 0) {
+      f.scan.scanned = at;
+      how = Scanned::partial;
+      return true;
+    }
+    end_line(f.scan, text, at);
+    text.remove_prefix(at + size);
+    how = Scanned::line;
+    return true;
+  }
+  if (text[at] == end_mark[0]) {
+    end_line(f.scan, text, at);
+    how = Scanned::end;
+    return true;
+  }
+  return false;
+}
+
+// A marker cut by the end of the block is looked at again whole.
+bool marker_cut(const FullScan &f, std::size_t at) {
+  return f.text[at] == '<' && f.text.size() - at < marker_size && !f.last;
+}
+
+// What a stop within the line does; whether what the scan wants may have
+// changed.
+bool on_stop(LineScan &scan, std::string_view text, std::size_t at) {
+  switch (text[at]) {
+  case '"':
+    return on_quote(scan, text, at);
+  case '>':
+    return on_tag_close(scan, text, at);
+  case '<':
+    return on_tag_open(scan, text, at);
+  default: // the first NUL: the line's text ends there
+    scan.nul = at;
+    return true;
+  }
+}
+
+// Whether the scan now wants other bytes than it searches for.
+bool wants_anew(FullScan &f) {
+  const Wanted now = wanted(f.scan);
+  if (now.set == f.want.set && now.counting == f.want.counting)
+    return false;
+  f.want = now;
+  return true;
+}
+
+// The stops of the window at `window`, whose bits are in `mask`, in turn.
+// Where the search goes on: past the window, or past a stop after which
+// the scan wants other bytes; null when the scan ends here, as `how` says.
+// Counted quotes: scan.quoted stays what it was at the window's start and
+// is set to what it is at each stop, then at the window's end.
+const char *scan_window(FullScan &f, const char *window, std::uint32_t mask,
+                        Scanned &how) {
+  const std::size_t start = window - f.text.data();
+  const bool counting = f.want.counting, was_quoted = f.scan.quoted;
+  const std::uint32_t quotes =
+      counting
+          ? equal_mask(window, f.text.data() + f.text.size(), quote_byte[0]) &
+                mask
+          : 0;
+  for (mask &= ~quotes; mask != 0; mask &= mask - 1) {
+    const int bit = lowest_bit(mask);
+    const std::size_t at = start + bit;
+    if (ends_scan(f, at, how))
+      return nullptr;
+    if (counting)
+      f.scan.quoted =
+          was_quoted != odd_bits(quotes & ((std::uint32_t{1} << bit) - 1));
+    if (marker_cut(f, at)) {
+      f.scan.scanned = at;
+      how = Scanned::partial;
+      return nullptr;
+    }
+    if (on_stop(f.scan, f.text, at) && wants_anew(f))
+      return f.text.data() + at + 1; // the rest of the window anew
+  }
+  if (counting)
+    f.scan.quoted = was_quoted != odd_bits(quotes);
+  return window + search_width;
+}
+
+// No line end in the text: the line goes on in the next block, or the
+// input ends with it.
+Scanned ran_out(LineScan &scan, std::string_view text, bool last) {
+  scan.scanned = text.size();
+  if (!last)
+    return Scanned::partial;
+  end_line(scan, text, text.size());
+  return Scanned::end;
 }
 
 } // namespace
@@ -381,68 +503,15 @@ bool scan_plain_line(std::string_view &text, LineScan &scan) {
 Scanned scan_line(std::string_view &text, LineScan &scan, bool last) {
   if (scan.scanned == 0 && scan_plain_line(text, scan))
     return Scanned::line;
-  const char *begin = text.data(), *end = begin + text.size();
-  const char *window = begin + scan.scanned;
+  FullScan f{text, scan, last, wanted(scan)};
+  const char *end = text.data() + text.size();
   std::uint32_t mask;
-  for (Wanted want = wanted(scan);
-       (window = find_window(window, end, *want.set, mask)) != end;) {
-    const char *next = window + 32;
-    // Counted quotes: scan.quoted stays what it was at the window's start
-    // and is set to what it is at each stop, then at the window's end.
-    const bool counting = want.counting, was_quoted = scan.quoted;
-    const std::uint32_t quotes =
-        counting ? equal_mask(window, end, '"') & mask : 0;
-    mask &= ~quotes;
-    for (; mask != 0; mask &= mask - 1) {
-      const int bit = lowest_bit(mask);
-      const std::size_t at = window - begin + bit;
-      const char c = text[at];
-      if (c == '\n') {
-        end_line(scan, text, at != 0 && text[at - 1] == '\r' ? at - 1 : at);
-        text.remove_prefix(at + 1);
-        return Scanned::line;
-      }
-      if (c == '\x1a') {
-        end_line(scan, text, at);
-        return Scanned::end;
-      }
-      if (counting)
-        scan.quoted =
-            was_quoted != odd_bits(quotes & ((std::uint32_t{1} << bit) - 1));
-      bool changed;
-      if (c == '"') {
-        changed = on_quote(scan, text, at);
-      } else if (c == '>') {
-        changed = on_tag_close(scan, text, at);
-      } else if (c == '<') {
-        // A marker cut by the end of the block is looked at again whole.
-        if (text.size() - at < marker_size && !last) {
-          scan.scanned = at;
-          return Scanned::partial;
-        }
-        changed = on_tag_open(scan, text, at);
-      } else { // the first NUL: the line's text ends there
-        scan.nul = at;
-        changed = true;
-      }
-      if (!changed)
-        continue;
-      const Wanted now = wanted(scan);
-      if (now.set != want.set || now.counting != want.counting) {
-        want = now; // the rest of the window is looked at anew
-        next = begin + at + 1;
-        break;
-      }
-    }
-    if (counting && next == window + 32)
-      scan.quoted = was_quoted != odd_bits(quotes);
-    window = next;
-  }
-  scan.scanned = text.size();
-  if (!last)
-    return Scanned::partial;
-  end_line(scan, text, text.size());
-  return Scanned::end;
+  Scanned how = Scanned::line;
+  for (const char *window = text.data() + scan.scanned;
+       (window = find_window(window, end, *f.want.set, mask)) != end;)
+    if ((window = scan_window(f, window, mask, how)) == nullptr)
+      return how;
+  return ran_out(scan, text, last);
 }
 
 Line read_line(std::string_view text) {

@@ -66,15 +66,17 @@ inline void next_line(LineScan &scan) {
 }
 
 enum class Scanned {
-  line,    // scan.line is whole, and the text goes on past its line feed
-  partial, // no line feed yet: the line goes on in the next block
-  end,     // the input ends: a 0x1A byte, or `last` and no line feed
+  line,    // scan.line is whole, and the text goes on past its line end
+  partial, // no line end yet: the line goes on in the next block
+  end,     // the input ends: a 0x1A byte, or `last` and no line end
 };
 
-// Scans the line at the front of `text` in one pass, for its line feed,
-// a NUL, a 0x1A (which ends the file the way the platform the format
-// comes from reads text), the markers and the delimiters. A CR right before
-// the line feed is not part of the line. `last`: no more text will come.
+// Scans the line at the front of `text` in one pass, for its line end, a
+// NUL, a 0x1A (which ends the file the way the platform the format comes
+// from reads text), the markers and the delimiters. As in HTML, a line
+// ends at a line feed, at CR LF or at a lone CR, inside a quoted value
+// too; a CR that ends the text waits for the next block, which may begin
+// with its line feed. `last`: no more text will come.
 // A new line of the shapes browsers write, whole in `text`, is taken in a
 // few searches instead, with the same result.
 Scanned scan_line(std::string_view &text, LineScan &scan, bool last);

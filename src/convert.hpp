@@ -18,7 +18,7 @@ constexpr std::size_t block_size = 1 << 16;
 struct Conversion {
   MenuScript menu;
   LineScan scan;            // of the line the last block ended in
-  Buffer input;             // a line no line feed has ended yet, at the front
+  Buffer input;             // a line no line end has ended yet, at the front
   bool ended = false;       // a 0x1A byte ended the input, or its last line
   bool input_short = false; // no memory for a line this long
   std::int64_t lines = 0;   // lines added so far

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -209,11 +210,28 @@ bool refuse_own_input(const char *in_name) {
   return true;
 }
 
+// B2M_KERNEL naming a kernel that cannot run is refused before any file
+// is touched, rather than quietly running another.
+bool kernel_refused() {
+  const b2m::KernelChoice choice = b2m::kernel_from_environment();
+  if (choice.kernel != nullptr)
+    return false;
+  std::string names; // the slowest first
+  for (const b2m::Kernel &k : b2m::all_kernels())
+    names = k.name + (names.empty() ? "" : ", " + names);
+  b2m::put_text(stderr, std::string("bookmarks2menu: B2M_KERNEL=") +
+                            std::getenv("B2M_KERNEL") + ": " +
+                            (choice.known ? "this processor does not run it"
+                                          : "no such kernel (" + names + ")") +
+                            "\n");
+  return true;
+}
+
 int run_command(int argc, char *argv[]) {
   const char *program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
   if (argc < 2 || std::strcmp(argv[1], "-h") == 0)
     return usage(program);
-  if (refuse_own_input(argv[1]))
+  if (kernel_refused() || refuse_own_input(argv[1]))
     return 1;
   const Failure failure = run(argv[1]);
   return failure.name != nullptr ? report(failure) : 0;

@@ -10,7 +10,9 @@ using namespace std::string_literals;
 
 namespace {
 
-using b2m::Kernel;
+const b2m::Kernels &portable_kernels() {
+  return b2m::choose_kernel("portable").kernel->functions;
+}
 
 // Every kernel the processor runs answers as the portable one, at every
 // offset and length, hits or none, with bytes of both signs.
@@ -26,7 +28,7 @@ TEST(ByteSearch, KernelsAgreeWithThePortableLoops) {
                      {"1234", "", "Z"})};
   std::mt19937 random(7);
   std::string text(300, ' ');
-  const auto &portable = b2m::kernels_of(Kernel::portable);
+  const auto &portable = portable_kernels();
   for (int round = 0; round < 1000; ++round) {
     const char pool[] = "ab<>\"\n\\'\r\x1a\xfc\x80 ";
     for (char &c : text)
@@ -36,10 +38,10 @@ TEST(ByteSearch, KernelsAgreeWithThePortableLoops) {
     const char *p = text.data() + from, *end = text.data() + to;
     b2m::Classes want_classes;
     portable.classify(p, end, want_classes);
-    for (const Kernel k : {Kernel::sse2, Kernel::avx2, Kernel::avx512}) {
-      if (!b2m::supports(k))
+    for (const b2m::Kernel &k : b2m::all_kernels()) {
+      if (!k.runs())
         continue;
-      const auto &kernel = b2m::kernels_of(k);
+      const auto &kernel = k.functions;
       for (const b2m::ByteSet &set : sets) {
         std::uint32_t want_mask = 0, mask = 0;
         const char *want = portable.find_window(p, end, set, want_mask);
@@ -69,7 +71,7 @@ TEST(ByteSearch, KernelsAgreeWithThePortableLoops) {
 // The portable loops themselves, on one text: what each byte becomes, and
 // where each class of byte stands.
 TEST(ByteSearch, PortableLoopsReplaceAndClassify) {
-  const auto &portable = b2m::kernels_of(Kernel::portable);
+  const auto &portable = portable_kernels();
   const std::string text = "a'b\\c\r<\">\n\0\x1a"s;
   std::string out(4 * text.size() + b2m::copy_slack, '?');
   out.resize(portable.copy_replacing(
@@ -82,7 +84,40 @@ TEST(ByteSearch, PortableLoopsReplaceAndClassify) {
   EXPECT_EQ(c.open, 1u << 6);
   EXPECT_EQ(c.quote, 1u << 7);
   EXPECT_EQ(c.close, 1u << 8);
-  EXPECT_EQ(c.stop, 7u << 9);
+  EXPECT_EQ(c.stop, 1u << 5 | 7u << 9);
+}
+
+// B2M_KERNEL's names: one the processor runs, one it may not, none, and
+// the fastest when nothing is asked.
+TEST(ByteSearch, ChoosesTheKernelNamedWhereItRuns) {
+  const b2m::Kernel *fastest = nullptr;
+  for (const b2m::Kernel &k : b2m::all_kernels())
+    if (fastest == nullptr && k.runs())
+      fastest = &k;
+  ASSERT_NE(fastest, nullptr);
+  EXPECT_STREQ((b2m::all_kernels().end() - 1)->name, "portable");
+  const struct {
+    const char *name;
+    bool known;
+    const char *chosen; // null: none
+  } cases[] = {
+      {nullptr, true, fastest->name}, {"", true, fastest->name},
+      {"portable", true, "portable"}, {"avx9", false, nullptr},
+      {"PORTABLE", false, nullptr},
+  };
+  for (const auto &c : cases) {
+    const b2m::KernelChoice choice = b2m::choose_kernel(c.name);
+    const char *name = c.name != nullptr ? c.name : "(null)";
+    EXPECT_EQ(choice.known, c.known) << name;
+    EXPECT_STREQ(choice.kernel != nullptr ? choice.kernel->name : nullptr,
+                 c.chosen)
+        << name;
+  }
+  for (const b2m::Kernel &k : b2m::all_kernels()) {
+    const b2m::KernelChoice choice = b2m::choose_kernel(k.name);
+    EXPECT_TRUE(choice.known) << k.name;
+    EXPECT_EQ(choice.kernel, k.runs() ? &k : nullptr) << k.name;
+  }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -25,7 +26,14 @@ std::string trailer(int max) {
 const std::string folder = "<DT><H3 FOLDED>F</H3>\n";
 const std::string link = "<DT><A HREF=\"x\">y</A>\n";
 
+std::string cr_as_lf(std::string text) {
+  std::replace(text.begin(), text.end(), '\r', '\n');
+  return text;
+}
+
 TEST(Convert, WritesRecordsByTheNestingRules) {
+  const std::string old_mac = "<DL><p>\r<DT><H3>F</H3>\r<DL><p>\r<DT><A "
+                              "HREF=\"x\">y</A>\r</DL><p>\r<DT><H3>G</H3>";
   const struct {
     const char *what;
     std::string input, output;
@@ -69,18 +77,28 @@ TEST(Convert, WritesRecordsByTheNestingRules) {
        records("\t", 1, "'.'", "'F'", 0) + records("\t", 2, "'x'", "'y'", 0) +
            trailer(3)},
       {"escaping keeps every field one script string",
-       "<DT><H3 >What's \\new\r</H3>\n"
-       "<DT><A HREF=\"javascript:alert('\\\\')\">Don't \\ \r</A>\n",
-       records("\t", 1, "'.'", R"('What\x27s \x5cnew\x0d')", 0) +
+       "<DT><H3 >What's \\new</H3>\n"
+       "<DT><A HREF=\"javascript:alert('\\\\')\">Don't \\ </A>\n",
+       records("\t", 1, "'.'", R"('What\x27s \x5cnew')", 0) +
            records("\t", 2, R"('javascript:alert(\x27\x5c\x5c\x27)')",
-                   R"('Don`t \x5c \x0d')", 1) +
+                   R"('Don`t \x5c ')", 1) +
            trailer(3)},
       {"a line without delimiters still writes its records",
        "<DT>\n<DT><H3 FOLDED\n" + link,
        records("\t", 1, "''", "''", 0) + records("\t", 2, "'.'", "''", 0) +
            records("\t", 3, "'x'", "'y'", 2) + trailer(4)},
-      {"CR LF line ends, lone CR kept", "<DT><A HREF=\"x\">a\rb</A>\r\n</DL>\r",
-       records("\t", 1, "'x'", R"('a\x0db')", 0) + trailer(2)},
+      {"CR LF and a lone CR end lines", "<DT><A HREF=\"x\">a\rb</A>\r\n</DL>\r",
+       records("\t", 1, "'x'", "''", 0) + trailer(2)},
+      {"a note's quote ends at its lone CR",
+       "<DT><A HREF=\"x\">y</A>\r<DD>a \"note\r<DT><A HREF=\"u\">v</A>\r\n",
+       records("\t", 1, "'x'", "'y'", 0) + records("\t", 2, "'u'", "'v'", 0) +
+           trailer(3)},
+      {"CR alone ends every line, as LF does", old_mac,
+       b2m::convert(cr_as_lf(old_mac))},
+      {"CR CR LF: a lone CR, then an empty line",
+       "<DT><A HREF=\"x\">y</A>\r\r\n" + link,
+       records("\t", 1, "'x'", "'y'", 0) + records("\t", 2, "'x'", "'y'", 0) +
+           trailer(3)},
       {"0x1A ends the input", link + "\x1a" + link,
        records("\t", 1, "'x'", "'y'", 0) + trailer(2)},
       {"a NUL ends the line's text", "<DT><A HREF=\"x\">t\0</A>\n\0<DT>\n"s,
@@ -101,6 +119,7 @@ TEST(Convert, EverySplitIntoBlocksGivesTheSameBytes) {
                             "<DT>\0<H3 >n</H3>\n" + folder + "</D" + link +
                             "<DT><A F=\"f>\" HREF=\"h\">t <3<!--</A>\n" +
                             "<!--<DT>--></DL>\n" + "<DT><H3 X=\">\">g</H3>\n" +
+                            "<DT><A HREF=\"c\">d</A>\r\r\n<DT><H3 >e\r" +
                             "</DL>\n" + link + "\x1a" + link;
   const std::string whole = b2m::convert(input);
   for (std::size_t split = 0; split <= input.size(); ++split) {

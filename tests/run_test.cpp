@@ -38,9 +38,11 @@ struct Result {
 
 // argv[0] is the converter as invoked; `args` follow it. A `memory` limit
 // caps the converter's address space; a `user` other than 0 runs it as
-// that user when the tests run as root, who may write anywhere.
+// that user when the tests run as root, who may write anywhere; `kernel`,
+// when given, is B2M_KERNEL.
 pid_t start(const fs::path &dir, const std::vector<std::string> &args,
-            rlim_t memory = RLIM_INFINITY, uid_t user = 0) {
+            rlim_t memory = RLIM_INFINITY, uid_t user = 0,
+            const char *kernel = nullptr) {
   std::vector<std::string> words{B2M_EXE};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char *> argv;
@@ -52,6 +54,8 @@ pid_t start(const fs::path &dir, const std::vector<std::string> &args,
     if (chdir(dir.c_str()) != 0 || !freopen("out.txt", "w", stdout) ||
         !freopen("err.txt", "w", stderr))
       _exit(99);
+    if (kernel != nullptr && setenv("B2M_KERNEL", kernel, 1) != 0)
+      _exit(97);
     const rlimit limit{memory, memory};
     setrlimit(RLIMIT_AS, &limit);
     // Opened while still root: the other user may not reach the build
@@ -76,8 +80,9 @@ Result finish(const fs::path &dir, pid_t pid) {
 }
 
 Result run(const fs::path &dir, const std::vector<std::string> &args,
-           rlim_t memory = RLIM_INFINITY, uid_t user = 0) {
-  return finish(dir, start(dir, args, memory, user));
+           rlim_t memory = RLIM_INFINITY, uid_t user = 0,
+           const char *kernel = nullptr) {
+  return finish(dir, start(dir, args, memory, user, kernel));
 }
 
 // A temporary menu left in `dir`.
@@ -467,16 +472,57 @@ TEST(Run, AnInterruptLeavesTheLastMenu) {
   }
 }
 
+// B2M_KERNEL naming a kernel that cannot run stops the converter before it
+// touches a file; an empty one asks for nothing.
+TEST(Run, RefusesAKernelThatCannotRun) {
+  if (b2m::all_kernels().end() - b2m::all_kernels().begin() != 4)
+    GTEST_SKIP() << "the names below are x86's";
+  const std::string names = "(portable, sse2, avx2, avx512)";
+  struct {
+    std::string kernel;
+    int status;
+    std::string err, menu;
+  } cases[] = {
+      {"avx9", 1,
+       "bookmarks2menu: B2M_KERNEL=avx9: no such kernel " + names + "\n",
+       "old"},
+      {"AVX2", 1,
+       "bookmarks2menu: B2M_KERNEL=AVX2: no such kernel " + names + "\n",
+       "old"},
+      {"portable", 0, "", worked_menu},
+      {"", 0, "", worked_menu},
+  };
+  for (const b2m::Kernel &k : b2m::all_kernels())
+    if (!k.runs())
+      cases[2] = {k.name, 1,
+                  "bookmarks2menu: B2M_KERNEL=" + std::string(k.name) +
+                      ": this processor does not run it\n",
+                  "old"};
+  for (const auto &c : cases) {
+    const fs::path dir = fresh_dir("kernel");
+    worked_input(dir);
+    spit(dir / "menu.js", "old");
+    const Result r = run(dir, {"in.html"}, RLIM_INFINITY, 0, c.kernel.c_str());
+    EXPECT_EQ(r.status, c.status) << c.kernel;
+    EXPECT_EQ(r.err, c.err) << c.kernel;
+    EXPECT_EQ(r.menu, c.menu) << c.kernel;
+    fs::remove_all(dir);
+  }
+}
+
 // The file is read in blocks; the result must not depend on where they end.
 TEST(Run, BlocksGiveTheSameBytesAsOneRead) {
   std::vector<std::string> inputs;
   for (const auto &f : fs::directory_iterator(B2M_SOURCE "/tests/corpus"))
     inputs.push_back(slurp(f.path()));
-  // CR LF split across the first block end, lines of every length, a line
-  // longer than a block, and a 0x1A well past the first block.
+  // CR LF split across the first block end, a lone CR at the second's,
+  // lines of every length, a line longer than a block, and a 0x1A well past
+  // the first block.
   std::string mixed = "<DT><A HREF=\"a\">t\r";
   mixed.resize(65535, 'x');
   mixed += "\r\n";
+  mixed.resize(131071, 'y');
+  mixed += "\r<DT><A HREF=\"b\">B</A>\r";
   for (int i = 0; mixed.size() < 300000; ++i)
     mixed += "<DT><A HREF=\"u" + std::string(i % 700, 'i') + "\">" +
              std::string(i % 3, '\r') + "T</A>" + (i % 5 ? "\r\n" : "\n");

@@ -82,6 +82,10 @@ same_as_linux /dev/null
 printf '<DT><A HREF="a">t</A>\r\n<DL>\n<DT>\x1a<A HREF="b">u</A>\n' \
   >"$work/stop.html"
 same_as_linux "$work/stop.html"
+# Old Mac line ends, CR alone, with a quote in a note before an entry.
+printf '%s\r' '<DL><p>' '<DT><H3>F</H3>' '<DL><p>' '<DT><A HREF="a">A</A>' \
+  '<DD>a "note' '<DT><A HREF="b">B</A>' '</DL><p>' '</DL><p>' >"$work/cr.html"
+same_as_linux "$work/cr.html"
 
 # Names in any script, whatever the code page: a Western one lacks the
 # Chinese and Russian letters, a Japanese one the u-umlaut, which Windows'
