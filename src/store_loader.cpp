@@ -16,6 +16,7 @@ namespace b2m {
 
 namespace {
 
+#ifdef B2M_STORES
 // The sink that hands the reader's lines to the conversion.
 bool to_conversion(void *target, const char *bytes, size_t size) {
   Conversion &c = *static_cast<Conversion *>(target);
@@ -25,6 +26,7 @@ bool to_conversion(void *target, const char *bytes, size_t size) {
   std::memcpy(room, bytes, size);
   return add_input(c, size);
 }
+#endif
 
 // How many bytes are left from where `file` stands; 0 when it cannot tell.
 std::size_t bytes_left(std::FILE *file) {
