@@ -63,14 +63,14 @@ const cases = [
   { what: 'menu.js without MAX', url: site('', workedMenu.replace(/var MAX.*/,
     '')), status: /incomplete.*5 entries/, tree: true },
   { what: 'menu.js that does not parse', url: site('', workedMenu.slice(0, 40)),
-    status: /does not parse/, tree: false },
+    status: /damaged/, tree: false },
   // Shapes the converter never writes: each shown, and said.
   { what: 'parents in a loop', url: site('', "ref[1] = '.'; par[1] = 2; " +
     "ref[2] = '.'; par[2] = 1; ref[3] = 'x'; par[3] = 3; var MAX = 4;"),
     status: /2 entries have no folder above/, rows: 3, search: 'untitled' },
   { what: 'MAX = Infinity, ref = null', url: site('', "ref = null; " +
     "nam[1] = 'one'; par[1] = 0; nam[2] = {}; var MAX = Infinity;") + '#open',
-    status: /MAX line.*2 entries/, rows: 2, search: 'object' },
+    status: /wrong count.*2 entries/, rows: 2, search: 'object' },
   { what: 'sparse arrays, MAX = 1e9', url: site('', "ref[1] = 'a'; " +
     "ref[5000000] = 'b'; par[5000000] = 1; var MAX = 1e9;"),
     status: /2 entries have no folder/, rows: 2 },
