@@ -104,10 +104,12 @@
       draw();
     }
 
-    // The search `q` typed for the user (from the page's address).
+    // The search `q` typed for the user (from the page's address), with
+    // the focus in the field, so that Enter opens the first match.
     function query(q) {
       field.value = q;
       run();
+      field.focus();
     }
 
     function draw() {
