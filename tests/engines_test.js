@@ -251,9 +251,9 @@ async function speaks(b, problems) {
   if (!await until(b, () => document.documentElement.lang === 'ru' &&
     !!document.querySelector('[role="treeitem"]')))
     problems.push('the language chosen was not kept');
-  await b.goto(here.replace('menu.html', 'menu.html?q=local'));
+  await b.goto(here.replace('menu.html', 'menu.html?q=lo%20cal'));
   if (!await until(b, () => document.querySelectorAll('#hits li').length === 1))
-    problems.push('?q=local showed no match');
+    problems.push('?q=lo%20cal showed no match');
   await b.press('Enter');
   const opened = await until(b, () => (document.activeElement
     .querySelector('.title') || {}).textContent);

@@ -331,12 +331,13 @@ async function speaks(browser, problems) {
 // the first: a folder is shown in the tree.
 async function addressSearch(browser, problems) {
   const tab = await browser.newPage();
-  await tab.goto(site(worked).replace('menu.html', 'menu.html?q=local'));
+  // Chrome writes a space as +, Firefox as %20.
+  await tab.goto(site(worked).replace('menu.html', 'menu.html?q=lo+cal'));
   const hits = await tab.evaluate(() => [document.getElementById('search')
     .value, [...document.querySelectorAll('#hits li')].map((li) =>
     li.textContent).join('|')]);
-  if (hits.join() !== 'local,LocalFolder in News')
-    problems.push(`?q=local gave ${hits}`);
+  if (hits.join() !== 'lo cal,LocalFolder in News')
+    problems.push(`?q=lo+cal gave ${hits}`);
   await tab.keyboard.press('Enter');
   const f = await focused(tab);
   if (f.name !== 'Local') problems.push(`Enter went to ${f.name}`);
