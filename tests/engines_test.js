@@ -247,6 +247,8 @@ async function speaks(b, problems) {
     select.value = 'ru';
     select.dispatchEvent(new Event('change'));
   });
+  const relabelled = await b.run(englishShown);
+  if (relabelled.length) problems.push(`in ru at once: ${relabelled[0]}`);
   await b.goto(here);
   if (!await until(b, () => document.documentElement.lang === 'ru' &&
     !!document.querySelector('[role="treeitem"]')))

@@ -319,6 +319,8 @@ async function speaks(browser, problems) {
     .catch(() => problems.push('the C key of an Arabic layout did not copy'));
   // Another language chosen under More: kept for this page, across a reload.
   await tab.selectOption('#language', 'ru');
+  const relabelled = await tab.evaluate(englishShown);
+  if (relabelled.length) problems.push(`in ru at once: ${relabelled[0]}`);
   await tab.reload();
   const kept = await tab.evaluate(() => [document.documentElement.lang,
     document.getElementById('open-all').textContent]);

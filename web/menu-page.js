@@ -167,9 +167,11 @@
   }
 
   function showMissing() {
-    if (page.canConvert) noMenu('missingHere', { open: words.text('openFile') },
-      'bookmarks2menu bookmarks.html');
-    else noMenu('missing', {}, 'bookmarks2menu bookmarks.html');
+    noMenu('missing', {}, 'bookmarks2menu bookmarks.html');
+    // The button's name, in the language of the moment.
+    if (page.canConvert) tell(function () {
+      return words.text('missingHere', { open: words.text('openFile') });
+    }, 'bookmarks2menu bookmarks.html');
     $('drop').hidden = !page.canConvert;
     $('convert-again').hidden = true;
   }
