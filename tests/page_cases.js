@@ -156,8 +156,9 @@ const foreignMenu = '<DL><p>\n<DT><H3 ADD_DATE="1">Папка 資料 مجلد</H
 const languages = [['ja', 'ltr'], ['ru', 'ltr'], ['ar', 'rtl']];
 
 // In the page: the English words of the interface that it shows (as text,
-// a placeholder, a label or the title) where its language says them
-// otherwise; with More open and, given `query`, that search's matches.
+// a placeholder, a label or the title), titles aside, where its language
+// says them otherwise; with More open and, given `query`, that search's
+// matches.
 function englishShown(query) {
   if (!document.getElementById('more').classList.contains('open'))
     document.getElementById('more-button').click();
@@ -167,7 +168,12 @@ function englishShown(query) {
     field.dispatchEvent(new Event('input'));
   }
   const words = B2M.words.table, own = words[document.documentElement.lang];
+  // The menu's titles are its own: out of sight while the text is read.
+  const hide = document.createElement('style');
+  hide.textContent = '.title, #hits a { visibility: hidden !important; }';
+  document.head.appendChild(hide);
   const shown = [document.body.innerText, document.title];
+  hide.remove();
   document.querySelectorAll('[placeholder], [aria-label]').forEach((e) =>
     shown.push(e.getAttribute('placeholder'), e.getAttribute('aria-label')));
   const all = shown.join('\n');
