@@ -2,15 +2,17 @@
 // WebKitGTK's MiniBrowser, through WebKitWebDriver (run it under Xvfb):
 // the menus shown entry by entry in their charsets, the tree's keys, deep
 // links, search, remembered folders, converting from file:// with the
-// command line's bytes, the kept menu, print, and a strict policy over
-// http. Chromium runs these and more in page_test.js.
+// command line's bytes, the kept menu, print, a strict policy over http,
+// the page in Japanese, Russian and Arabic, and ?q=. Chromium runs these
+// and more in page_test.js.
 // Usage: node engines_test.js CONVERTER PAGE ENGINE EXPORT...
 'use strict';
 const fs = require('fs');
 const path = require('path');
 const { spawn } = require('child_process');
 const { evaluate } = require('./menu_tools');
-const { pages, shown, serve, decodedOtherwise } = require('./page_cases');
+const { pages, shown, serve, decodedOtherwise, foreignMenu, languages,
+  englishShown, rtlWalk } = require('./page_cases');
 
 const [converter, page, engine, ...files] = process.argv.slice(2);
 const skip = (why) => {
@@ -212,6 +214,54 @@ async function convertsAndKeeps(b, problems) {
     document.getElementById('status').textContent)}"`);
 }
 
+// The page in the language of ?lang=: no English word of the interface;
+// right to left in Arabic, where Left opens; a language chosen under More
+// kept for the page; then ?q= and Enter, which opens the first match.
+async function speaks(b, problems) {
+  const url = site.site(foreignMenu);
+  for (const [lang, dir] of languages) {
+    await b.goto(`${url}?lang=${lang}#open`);
+    await until(b, () => !!document.querySelector('[role="treeitem"]'));
+    const root = await b.run(() => document.documentElement.lang + ',' +
+      document.documentElement.dir);
+    if (root !== `${lang},${dir}`) problems.push(`${lang}: ${root}`);
+    const left = [...await b.run(englishShown),
+      ...await b.run(englishShown, '\u0430')];
+    if (left.length) problems.push(`${lang} shows ${left.slice(0, 3)}`);
+  }
+  const here = site.site(worked);
+  await b.goto(here + '?lang=ar');
+  await until(b, () => !!document.querySelector('[role="treeitem"]'));
+  await b.run(() => {
+    document.getElementById('close-all').click();
+    document.querySelector('[role="treeitem"][tabindex="0"]').focus();
+  });
+  for (const [key, name, open] of rtlWalk) {
+    await b.press(key);
+    const f = await b.run(focusedName);
+    if (f.name !== name || (open && f.open !== open.join()))
+      problems.push(`rtl ${key}: ${JSON.stringify(f)}`);
+  }
+  await b.run(() => {
+    const select = document.getElementById('language');
+    select.value = 'ru';
+    select.dispatchEvent(new Event('change'));
+  });
+  const relabelled = await b.run(englishShown);
+  if (relabelled.length) problems.push(`in ru at once: ${relabelled[0]}`);
+  await b.goto(here);
+  if (!await until(b, () => document.documentElement.lang === 'ru' &&
+    !!document.querySelector('[role="treeitem"]')))
+    problems.push('the language chosen was not kept');
+  await b.goto(here.replace('menu.html', 'menu.html?q=lo%20cal'));
+  if (!await until(b, () => document.querySelectorAll('#hits li').length === 1))
+    problems.push('?q=lo%20cal showed no match');
+  await b.press('Enter');
+  const opened = await until(b, () => (document.activeElement
+    .querySelector('.title') || {}).textContent);
+  if (opened !== 'Local') problems.push(`Enter opened ${opened}`);
+}
+
 async function decodes(b, problems) {
   await b.goto(site.site(worked));
   const otherwise = await b.run(decodedOtherwise);
@@ -256,6 +306,7 @@ async function main() {
       ['converted from file:// with the command line\'s bytes, and kept',
         convertsAndKeeps],
       ['references decoded as this browser decodes them', decodes],
+      ['in Japanese, Russian and Arabic; right to left; ?q=', speaks],
       ['print shows every entry', prints],
       ["default-src 'self' over http", strictPolicy]]) {
       const problems = [];

@@ -147,4 +147,58 @@ async function serve(dir) {
   return server;
 }
 
-module.exports = { pages, shown, serve, decodedOtherwise };
+// The page in another language: a menu with no English in its titles, and
+// each language tried with the direction it must lay out in.
+const foreignMenu = '<DL><p>\n<DT><H3 ADD_DATE="1">Папка 資料 مجلد</H3>\n' +
+  '<DL><p>\n<DT><A HREF="https://example.org/a">Страница 一 صفحة</A>\n' +
+  '<DT><A HREF="javascript:void(0)">Закладка 二 علامة</A>\n</DL><p>\n' +
+  '<DT><A HREF="https://example.org/b">東京 القاهرة</A>\n</DL><p>\n';
+const languages = [['ja', 'ltr'], ['ru', 'ltr'], ['ar', 'rtl']];
+
+// In the page: the English words of the interface that it shows (as text,
+// a placeholder, a label or the title), titles aside, where its language
+// says them otherwise; with More open and, given `query`, that search's
+// matches.
+function englishShown(query) {
+  if (!document.getElementById('more').classList.contains('open'))
+    document.getElementById('more-button').click();
+  if (query !== undefined) {
+    const field = document.getElementById('search');
+    field.value = query;
+    field.dispatchEvent(new Event('input'));
+  }
+  const words = B2M.words.table, own = words[document.documentElement.lang];
+  // The menu's titles are its own: out of sight while the text is read.
+  const hide = document.createElement('style');
+  hide.textContent = '.title, #hits a { visibility: hidden !important; }';
+  document.head.appendChild(hide);
+  const shown = [document.body.innerText, document.title];
+  hide.remove();
+  document.querySelectorAll('[placeholder], [aria-label]').forEach((e) =>
+    shown.push(e.getAttribute('placeholder'), e.getAttribute('aria-label')));
+  const all = shown.join('\n');
+  const found = [];
+  Object.keys(words.en).forEach((key) => {
+    const theirs = JSON.stringify(own[key]), en = words.en[key];
+    (typeof en === 'object' ? Object.values(en) : [en]).forEach((v) =>
+      v.split(/\{\w+\}/).forEach((part) => {
+        part = part.trim();
+        if (/[a-z]{3}/i.test(part) && !theirs.includes(part) &&
+            all.includes(part)) found.push(`${key}: ${part}`);
+      }));
+  });
+  return found;
+}
+
+// Keys in the worked example from its first row, all closed, laid out
+// right to left: Left opens and goes in, Right closes and goes up. The name
+// focused after each, and the folders open then.
+const rtlWalk = [
+  ['ArrowLeft', 'News', [1]], ['ArrowLeft', 'Today`s paper', [1]],
+  ['ArrowDown', 'Local'], ['ArrowLeft', 'Local', [1, 3]],
+  ['ArrowRight', 'Local', [1]], ['ArrowRight', 'News', [1]],
+  ['ArrowRight', 'News', []],
+];
+
+module.exports = { pages, shown, serve, decodedOtherwise, foreignMenu,
+  languages, englishShown, rtlWalk };

@@ -10,14 +10,18 @@
 
   // c, or the platform's copy chord with nothing selected: the focused
   // entry's address. A c that goes on a type-ahead (`typing`) is typed.
+  // On a layout without Latin letters, the key where C is.
   function isCopy(event, typing) {
-    if (event.key !== 'c' || event.altKey) return false;
+    var c = event.key === 'c' || event.code === 'KeyC' && !event.shiftKey &&
+      !/^[a-z]$/i.test(event.key);
+    if (!c || event.altKey) return false;
     if (event.ctrlKey || event.metaKey) return !String(getSelection());
     return !typing;
   }
 
   // The actions on the menu shown. `hands` are what the page hands them:
-  // say(words) for the status line, and focusEntry(k), to put the focus
+  // say(key, params), the page's words for the status line, and
+  // focusEntry(k), to put the focus
   // back on entry k where the tree shows it.
   function create(hands) {
     var shown = null;  // the model shown, if any
@@ -33,7 +37,7 @@
 
     function copyAddress(k) {
       var m = shown;
-      if (m.folder[k]) return hands.say('A folder has no address to copy.');
+      if (m.folder[k]) return hands.say('copyFolder');
       var words = m.address(k), name = m.label(k);
       var fallback = function () {
         showSource(k);
@@ -41,8 +45,7 @@
         range.selectNodeContents($('source-text'));
         getSelection().removeAllRanges();
         getSelection().addRange(range);
-        hands.say('The clipboard is not open to this page: the address of "' +
-          name + '" is selected, for Ctrl+C.');
+        hands.say('copySelected', { name: name });
       };
       if (!navigator.clipboard) return fallback();
       // A clipboard that never answers is as good as none.
@@ -53,7 +56,7 @@
       navigator.clipboard.writeText(words).then(function () {
         if (settled) return;
         clearTimeout(wait);
-        hands.say('Copied the address of "' + name + '".');
+        hands.say('copied', { name: name });
       }, function () {
         clearTimeout(wait);
         if (!settled) fallback();
@@ -86,10 +89,14 @@
         line.className = m.folder[k] ? 'folder' : 'link';
         line.dataset.entry = String(m.entry[k]);
         list.indent(line, m.depth[k]);
-        line.textContent = m.label(k);
+        var title = document.createElement('span');
+        title.dir = 'auto';
+        title.textContent = m.label(k);
+        line.appendChild(title);
         if (!m.folder[k]) {
           var where = document.createElement('span');
           where.className = 'address';
+          where.dir = 'auto';
           where.textContent = m.address(k);
           line.append(' ', where);
         }

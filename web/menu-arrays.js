@@ -39,5 +39,11 @@ var B2M = {};
     MAX = undefined;
   };
 
+  // Where this page remembers `name`: each copy of menu.html keeps its
+  // own, wherever it is opened from, whatever its query or hash.
+  B2M.pageKey = function (name) {
+    return 'bookmarks2menu:' + name + ':' + location.href.split(/[?#]/)[0];
+  };
+
   B2M.watchLoading();
 })();

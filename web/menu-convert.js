@@ -9,7 +9,8 @@ B2M.convert = (function () {
   'use strict';
 
   // The worker's code, made into a worker from this source: a page opened
-  // from a file may not load a worker from a file.
+  // from a file may not load a worker from a file. It says what failed by
+  // the key of the page's words for it.
   function worker() {
     onmessage = function (event) {
       var bytes = new Uint8Array(event.data.bytes);
@@ -27,7 +28,7 @@ B2M.convert = (function () {
       for (var at = 0, more = true; more && at < bytes.length; at += block) {
         var piece = bytes.subarray(at, at + block);
         var room = e.b2m_block(session);
-        if (!room) throw new Error('a line is longer than the memory left');
+        if (!room) return postMessage({ failed: 'lineTooLong' });
         new Uint8Array(e.memory.buffer, room, piece.length).set(piece);
         more = e.b2m_add(session, piece.length);
         takeOutput();
@@ -37,17 +38,12 @@ B2M.convert = (function () {
       takeOutput();
       var short = e.b2m_shortage(session);
       e.b2m_end(session);
-      if (short) throw new Error('menu.js needs more memory than this page has');
+      if (short) return postMessage({ failed: 'needsMemory' });
       var menu = new Uint8Array(size), to = 0;
       parts.forEach(function (p) { menu.set(p, to); to += p.length; });
       postMessage({ menu: menu }, [menu.buffer]);
     };
   }
-
-  var policy = 'This site\u2019s Content-Security-Policy does not allow ' +
-    'the converter here: it needs \u2018wasm-unsafe-eval\u2019 and blob: ' +
-    'workers and scripts. Convert the file with the command line, or open ' +
-    'this page from a file.';
 
   function start(view) {
     var $ = function (id) { return document.getElementById(id); };
@@ -68,7 +64,8 @@ B2M.convert = (function () {
 
     function failed(file, why) {
       progress.hidden = true;
-      view.say(file.name + ' could not be converted: ' + why);
+      if (why) view.say('convertFailed', { name: file.name, reason: why });
+      else view.say('policy');
     }
 
     function convert(file) {
@@ -79,12 +76,12 @@ B2M.convert = (function () {
         compile();
         job = new Worker(URL.createObjectURL(source));
       } catch {
-        return view.say(policy);
+        return view.say('policy');
       }
       progress.hidden = false;
       progress.value = 0;
       saving.hidden = true;
-      view.say('Converting ' + file.name + '\u2026');
+      view.say('convertingFile', { name: file.name });
       var declared = null;
       job.onmessage = function (event) {
         if (event.data.done !== undefined) {
@@ -93,13 +90,15 @@ B2M.convert = (function () {
         }
         job.terminate();
         progress.hidden = true;
+        if (event.data.failed)
+          return failed(file, view.words.text(event.data.failed));
         converted = event.data.menu;
         shown(file, declared);
       };
       job.onerror = function (event) {
         job.terminate();
         event.preventDefault();
-        failed(file, event.message || policy);
+        failed(file, event.message);
       };
       file.arrayBuffer().then(function (bytes) {
         declared = B2M.charset.declared(new Uint8Array(bytes, 0,
@@ -113,26 +112,25 @@ B2M.convert = (function () {
 
     // The menu shown, then kept: said only once it reads back.
     function shown(file, declared) {
-      view.show(converted, 'No entries were found in ' + file.name +
-        ': is it a bookmarks file that a browser exported? Its menu.js ' +
-        'holds only the MAX line.', declared).then(function (entries) {
-        saving.hidden = false;
-        $('save-note').textContent = whereSaved();
-        if (!entries) return;
-        return view.keep(converted, file.name, declared).then(function (kept) {
-          view.say('Converted ' + file.name + '. ' + (kept
-            ? 'This browser keeps the menu for this page; to keep it ' +
-              'anywhere, save menu.js next to menu.html.'
-            : 'This browser cannot keep it (a private window keeps ' +
-              'nothing): save menu.js next to menu.html to keep it.'));
+      view.show(converted, ['noEntriesIn', { name: file.name }], declared)
+        .then(function (entries) {
+          saving.hidden = false;
+          // Said again by the page in another language.
+          var note = $('save-note');
+          note.dataset.words = whereSaved();
+          note.textContent = view.words.text(note.dataset.words);
+          if (!entries) return;
+          return view.keep(converted, file.name, declared)
+            .then(function (kept) {
+              view.say(kept ? 'convertedKept' : 'convertedNotKept',
+                { name: file.name });
+            });
         });
-      });
     }
 
     function whereSaved() {
-      return window.showSaveFilePicker
-        ? 'You choose where: put it in the folder of menu.html.'
-        : 'It goes to your downloads folder: move it next to menu.html.';
+      return window.showSaveFilePicker ? 'saveWherePicker'
+        : 'saveWhereDownload';
     }
 
     function download() {
@@ -152,7 +150,7 @@ B2M.convert = (function () {
     save.addEventListener('click', function () {
       if (!window.showSaveFilePicker) return download();
       window.showSaveFilePicker({ suggestedName: 'menu.js', types: [{
-        description: 'Menu script',
+        description: view.words.text('menuScript'),
         accept: { 'text/javascript': ['.js'] } }] })
         .then(function (handle) { return handle.createWritable(); })
         .then(function (out) {
@@ -160,7 +158,7 @@ B2M.convert = (function () {
             return out.close();
           });
         })
-        .then(function () { view.say('Saved menu.js.'); }, function (e) {
+        .then(function () { view.say('saved'); }, function (e) {
           if (e && e.name === 'AbortError') return;
           download();
         });

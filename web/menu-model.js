@@ -101,6 +101,12 @@
   // What each entry is and is called, decided once, when first asked.
   function describe(m) {
     var labels = new Array(m.n), addresses = new Array(m.n);
+    var untitled = '(untitled)';
+    // What an entry with no title is called, in the page's language.
+    m.untitled = function (word) {
+      untitled = word;
+      labels = new Array(m.n);
+    };
     m.address = function (k) {
       var a = addresses[k];
       if (a === undefined) a = addresses[k] = decodeAttribute(m.ref[k]);
@@ -112,7 +118,7 @@
       if (t === undefined) {
         t = decodeText(m.name[k]);
         if (t.trim() === '' && !m.folder[k]) t = m.address(k);
-        if (t.trim() === '') t = '(untitled)';
+        if (t.trim() === '') t = untitled;
         labels[k] = t;
       }
       return t;

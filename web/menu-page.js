@@ -10,20 +10,96 @@
     model: null,
     canConvert: false, // the converter is beside the page
     beside: true,      // the menu shown is a menu.js beside the page
+    lang: 'en',        // the language of the page's words
+    said: null,        // makes the status line anew in another language
+    query: null,       // ?q=: the search the page opens with
   };
   // The rooms, made at start.
   var load, kept, actions, tree, search;
 
   function $(id) { return document.getElementById(id); }
 
-  function say(words, command) {
+  // ---- Words, in the page's language ----------------------------------
+
+  var words = {
+    text: function (key, params) {
+      return B2M.words.text(page.lang, key, params);
+    },
+    number: function (n) { return B2M.words.number(page.lang, n); },
+  };
+
+  // The language asked for in the address (?lang=), else the one chosen
+  // here, else the browser's.
+  function pickLanguage() {
+    var asked = new URLSearchParams(location.search).get('lang'), chosen = null;
+    try { chosen = localStorage.getItem(B2M.pageKey('lang')); }
+    catch { /* storage off: the browser's */ }
+    return B2M.words.pick([asked, chosen].filter(Boolean)
+      .concat(navigator.languages || [navigator.language]));
+  }
+
+  // Every word in menu.html: its English is what shows before this runs.
+  function fillWords() {
+    var root = document.documentElement;
+    root.lang = page.lang;
+    root.dir = B2M.words.dir(page.lang);
+    document.title = words.text('title');
+    document.querySelectorAll('[data-words]').forEach(function (el) {
+      el.textContent = words.text(el.dataset.words);
+    });
+    document.querySelectorAll('[data-words-label]').forEach(function (el) {
+      el.setAttribute('aria-label', words.text(el.dataset.wordsLabel));
+    });
+    document.querySelectorAll('[data-words-placeholder]').forEach(function (el) {
+      el.placeholder = words.text(el.dataset.wordsPlaceholder);
+    });
+  }
+
+  function fillLanguages() {
+    var select = $('language');
+    Object.keys(B2M.words.names).forEach(function (tag) {
+      var option = new Option(B2M.words.names[tag], tag);
+      option.lang = tag;
+      option.dir = B2M.words.dir(tag);
+      select.add(option);
+    });
+    select.value = page.lang;
+  }
+
+  // Another language chosen: remembered for this page, and every word
+  // shown said again in it.
+  function chooseLanguage() {
+    page.lang = $('language').value;
+    try { localStorage.setItem(B2M.pageKey('lang'), page.lang); }
+    catch { /* storage off: for this visit only */ }
+    fillWords();
+    if (page.said) page.said();
+    if (!page.model) return;
+    page.model.untitled(words.text('untitled'));
+    showCount(page.model);
+    fillReadAs(chosen());
+    tree.relabel();
+    search.relabel();
+  }
+
+  // The status line: `key` in the page's language, with `command` as code
+  // where the words hold {command}.
+  function say(key, params, command) {
+    tell(function () { return words.text(key, params); }, command);
+  }
+  function tell(make, command) {
     var status = $('status');
-    status.textContent = words;
-    if (command) {
-      var code = document.createElement('code');
-      code.textContent = command;
-      status.append(' ', code);
-    }
+    page.said = function () {
+      var parts = make().split('{command}');
+      status.textContent = parts[0];
+      if (command && parts.length > 1) {
+        var code = document.createElement('code');
+        code.textContent = command;
+        code.dir = 'ltr';
+        status.append(code, parts.slice(1).join(''));
+      }
+    };
+    page.said();
   }
 
   // Every room made anew for `model`, which may be null.
@@ -36,35 +112,29 @@
   }
 
   // What the page holds for a menu that cannot be shown.
-  function noMenu(words, command) {
+  function noMenu(key, params, command) {
     reset(null);
     $('find').hidden = true;
     $('actions').hidden = true;
     $('read-as-box').hidden = true;
     $('count').textContent = '';
-    say(words, command);
+    say(key, params, command);
   }
 
-  function plural(n, one, many) {
-    return B2M.model.grouped(n) + (n === 1 ? one : many);
+  function showCount(m) {
+    $('count').textContent = words.text('countBoth', {
+      entries: words.text('countEntries', { count: m.n - 1 }),
+      folders: words.text('countFolders', { count: m.folders }) });
   }
 
   // What is wrong with a menu that can be shown all the same.
   function notes(m, error) {
     var entries = m.n - 1, said = [];
-    var held = entries === 1 ? 'the one entry it holds is shown'
-      : 'the ' + B2M.model.grouped(entries) + ' entries it holds are shown';
     if (error || m.max === 'none')
-      said.push('menu.js is incomplete: it stops before its end, so only ' +
-        held + '. Convert the bookmarks file again.');
+      said.push(words.text('incomplete', { count: entries }));
     else if (m.max === 'wrong')
-      said.push('The MAX line of menu.js does not match its entries; ' +
-        held + '.');
-    if (m.moved)
-      said.push(plural(m.moved, ' entry has', ' entries have') +
-        ' no folder above ' + (m.moved === 1 ? 'it' : 'them') +
-        ' in menu.js and ' + (m.moved === 1 ? 'is' : 'are') +
-        ' shown at the top level.');
+      said.push(words.text('countWrong', { count: entries }));
+    if (m.moved) said.push(words.text('moved', { count: m.moved }));
     return said.join(' ');
   }
 
@@ -76,33 +146,32 @@
     $('forget').hidden = !kept.has();
     var m;
     try { m = B2M.model.read(ref, nam, par, MAX); } catch { m = null; }
-    if (!m) return noMenu('menu.js is not a script this page can read. ' +
-      'Convert the bookmarks file again.');
+    if (!m) return noMenu('unreadable');
     var entries = m.n - 1;
     if (entries === 0 && (error || m.max === 'none'))
-      return noMenu(error ? 'menu.js is not a script this page can read: ' +
-        'it does not parse. Convert the bookmarks file again.'
-        : 'menu.js is incomplete: it holds no entries and no MAX line. ' +
-          'Convert the bookmarks file again.');
-    if (entries === 0)
-      return noMenu(emptyHint || 'The menu is empty: the bookmarks file ' +
-        'held no entries.');
+      return noMenu(error ? 'broken' : 'incompleteEmpty');
+    if (entries === 0) return noMenu(emptyHint ? emptyHint[0] : 'empty',
+      emptyHint && emptyHint[1]);
+    m.untitled(words.text('untitled'));
     reset(m);
-    say(notes(m, error));
-    $('count').textContent = plural(entries, ' entry', ' entries') + ', ' +
-      plural(m.folders, ' folder', ' folders');
+    tell(function () { return notes(m, error); });
+    showCount(m);
     $('find').hidden = false;
     $('actions').hidden = false;
     $('read-as-box').hidden = false;
     fillReadAs(chosen());
     tree.show();
     search.indexWhenIdle();
+    if (page.query) search.query(page.query);
+    page.query = null;
   }
 
   function showMissing() {
-    noMenu('No menu.js next to this page: convert a bookmarks file first' +
-      (page.canConvert ? ', here with "Open bookmarks file\u2026" below, or'
-        : ',') + ' in this folder with', 'bookmarks2menu bookmarks.html');
+    noMenu('missing', {}, 'bookmarks2menu bookmarks.html');
+    // The button's name, in the language of the moment.
+    if (page.canConvert) tell(function () {
+      return words.text('missingHere', { open: words.text('openFile') });
+    }, 'bookmarks2menu bookmarks.html');
     $('drop').hidden = !page.canConvert;
     $('convert-again').hidden = true;
   }
@@ -125,7 +194,7 @@
     if (typing(event.target) || event.ctrlKey || event.metaKey ||
         event.altKey) return false;
     if (event.key === '/' && !$('find').hidden) $('search').focus();
-    else if (event.key === '?') toggleMore(true);
+    else if (event.key === '?' || event.key === '\u061f') toggleMore(true);
     else if (event.key === 'Escape') return actions.closeSource();
     else return false;
     return true;
@@ -158,12 +227,14 @@
       focusEntry: function (k) { tree.focusShown(k); },
     });
     tree = B2M.tree.create({
+      words: words,
       isCopy: actions.isCopy,
       copy: actions.copyAddress,
       showSource: actions.showSource,
       onReveal: function () { search.clear(); },
     });
     search = B2M.search.create({
+      words: words,
       isCopy: actions.isCopy,
       copy: actions.copyAddress,
       reveal: tree.reveal,
@@ -190,6 +261,7 @@
       toggleMore(false);
     });
     $('read-as').addEventListener('change', readAs);
+    $('language').addEventListener('change', chooseLanguage);
     $('forget').addEventListener('click', forget);
     addEventListener('beforeprint', actions.fillPrint);
     addEventListener('afterprint', actions.clearPrint);
@@ -214,8 +286,7 @@
       load.use(v.bytes, v.declared);
       return load.settle(v.chosen, false).then(function (failed) {
         show(failed);
-        if (page.model) say('The menu converted from ' + v.name + ', kept ' +
-          'in this browser; a menu.js next to this page comes first.');
+        if (page.model) say('keptFrom', { name: v.name });
       });
     });
   }
@@ -253,19 +324,27 @@
   function fillReadAs(choice) {
     var select = $('read-as'), charset = load.charset();
     if (!select.options.length)
-      [['', 'Automatic']].concat(B2M.charset.list).forEach(function (c) {
-        select.add(new Option(c[1], c[0]));
+      [['', '']].concat(B2M.charset.list).forEach(function (c) {
+        select.add(new Option('', c[0]));
       });
     var now = B2M.charset.list.filter(function (c) {
       return c[0] === charset;
     })[0];
-    select.options[0].textContent = 'Automatic' + (now && !choice ?
-      ' (' + now[1] + ')' : '');
+    for (var i = 1; i < select.options.length; i++)
+      select.options[i].textContent = words.text('charset:' +
+        select.options[i].value);
+    select.options[0].textContent = now && !choice
+      ? words.text('automaticNow', { charset: words.text('charset:' + now[0]) })
+      : words.text('automatic');
     select.value = choice || '';
   }
 
   function start() {
     var loaded = B2M.stopWatching();
+    page.lang = pickLanguage();
+    page.query = new URLSearchParams(location.search).get('q');
+    fillWords();
+    fillLanguages();
     makeRooms();
     listen();
     if (B2M.convert) page.canConvert = B2M.convert.start(converterSide);
@@ -281,6 +360,7 @@
   // the charset their export declared, if any, and kept.
   var converterSide = {
     say: say,
+    words: words,
     show: function (bytes, emptyHint, declared) {
       load.use(bytes, declared);
       return load.settle(null, false).then(function (failed) {

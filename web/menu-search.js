@@ -9,7 +9,8 @@
   function $(id) { return document.getElementById(id); }
 
   // The search in #search, its matches in #hits. `hands` are what the page
-  // hands it: isCopy(event) and copy(k) for the copy key, reveal(entry)
+  // hands it: words, the page's words in its language; isCopy(event) and
+  // copy(k) for the copy key, reveal(entry)
   // to show a folder or an inert link found in the tree, and
   // onSearching(searching), said as matches take the tree's place or give
   // it back.
@@ -84,12 +85,31 @@
         return;
       }
       find();
-      var said = hits.count === 0 ? 'No entry matches.'
-        : model.grouped(hits.count) +
-          (hits.count === 1 ? ' match' : ' matches');
+      sayCount();
+      draw();
+    }
+
+    function sayCount() {
+      var said = hits.count === 0 ? hands.words.text('noMatches')
+        : hands.words.text('matches', { count: hits.count });
       $('hits-count').textContent = said;
       box.setAttribute('aria-label', said);
+    }
+
+    // The matches made again, in the page's language now.
+    function relabel() {
+      if ($('results').hidden) return;
+      sayCount();
+      list.clear(hits.view);
       draw();
+    }
+
+    // The search `q` typed for the user (from the page's address), with
+    // the focus in the field, so that Enter opens the first match.
+    function query(q) {
+      field.value = q;
+      run();
+      field.focus();
     }
 
     function draw() {
@@ -107,7 +127,7 @@
       var m = hits.model, names = [];
       for (var p = m.parent[k]; p && names.length < 4; p = m.parent[p])
         names.unshift(m.label(p));
-      if (!names.length) return 'Top level';
+      if (!names.length) return hands.words.text('topLevel');
       return (m.depth[k] - 1 > names.length ? '\u2026 \u203a ' : '') +
         names.join(' \u203a ');
     }
@@ -153,7 +173,8 @@
       return { nodes: out, any: any };
     }
 
-    var about = { folder: 'Folder in ', link: '' };
+    var about = { folder: 'folderIn', bookmarklet: 'bookmarkletIn',
+      address: 'inertIn' };
 
     function makeHit(r) {
       var m = hits.model, k = hits.found[r], kind = m.kind(k);
@@ -166,17 +187,19 @@
       link.href = kind === 'link' ? m.address(k) : '#entry-' + m.entry[k];
       if (kind === 'link') link.rel = 'noopener noreferrer';
       link.tabIndex = r === hits.current ? 0 : -1;
+      link.dir = 'auto';
       link.appendChild(marked(m.label(k)).nodes);
       var path = document.createElement('span');
       path.className = 'path';
-      path.textContent = (kind !== 'inert' ? about[kind]
-        : m.inertKind(k) === 'bookmarklet' ? 'Bookmarklet in '
-          : 'Inert address in ') + folderPath(k);
+      var what = about[kind === 'inert' ? m.inertKind(k) : kind];
+      path.textContent = what
+        ? hands.words.text(what, { path: folderPath(k) }) : folderPath(k);
       li.append(link, path);
       var inAddress = kind === 'folder' ? null : marked(m.address(k));
       if (inAddress && inAddress.any) {
         var shown = document.createElement('span');
         shown.className = 'hit-address';
+        shown.dir = 'auto';
         shown.appendChild(inAddress.nodes);
         li.appendChild(shown);
       }
@@ -206,8 +229,13 @@
       return true;
     }
 
+    // Enter in the field opens the first match, as a click on it would.
     function onFieldKey(event) {
       if (event.key === 'Escape' && field.value) clear();
+      else if (event.key === 'Enter' && hits.count) {
+        focusHit(0);
+        hits.view.drawn.get(0).firstChild.click();
+      }
       else if (event.key === 'ArrowDown' && hits.count) focusHit(hits.current);
       else return false;
       return true;
@@ -239,7 +267,7 @@
 
     return {
       reset: reset, indexWhenIdle: indexWhenIdle, draw: draw, clear: clear,
-      resized: resized, onKey: onKey,
+      relabel: relabel, query: query, resized: resized, onKey: onKey,
     };
   }
 

@@ -6,7 +6,8 @@
 
   var list = B2M.list, model = B2M.model;
 
-  // The tree in #menu. `hands` are what the page hands it: isCopy(event,
+  // The tree in #menu. `hands` are what the page hands it: words, the
+  // page's words (text and number) in its language; isCopy(event,
   // typing) and copy(k) for the copy key, showSource(k) for an inert
   // link, and onReveal(), said before a deep link shows its entry.
   function create(hands) {
@@ -85,11 +86,12 @@
         el.appendChild(list.tag('level', String(depth)));
       var name = document.createElement('span');
       name.className = 'title';
+      name.dir = 'auto';
       name.textContent = m.label(k);
       el.appendChild(name);
       if (kind === 'folder') {
         el.setAttribute('aria-expanded', tree.open[k] ? 'true' : 'false');
-        el.appendChild(list.tag('size', model.grouped(m.kids[k].length)));
+        el.appendChild(list.tag('size', hands.words.number(m.kids[k].length)));
       } else if (kind === 'link') {
         el.href = m.address(k);
         el.rel = 'noopener noreferrer';
@@ -97,14 +99,16 @@
         // Kept inert: live here, it would run in this page's origin. The
         // keyboard copies with c, so the button is for the pointer alone.
         el.appendChild(list.tag('kind', m.inertKind(k) === 'bookmarklet'
-          ? 'bookmarklet' : model.scheme(m.address(k)) + ' address'))
+          ? hands.words.text('kindBookmarklet')
+          : hands.words.text('kindAddress',
+            { scheme: model.scheme(m.address(k)) })))
           .removeAttribute('aria-hidden');
         var copy = document.createElement('button');
         copy.type = 'button';
         copy.className = 'copy';
         copy.tabIndex = -1;
         copy.setAttribute('aria-hidden', 'true');
-        copy.textContent = 'Copy';
+        copy.textContent = hands.words.text('copy');
         el.appendChild(copy);
       }
       return el;
@@ -112,6 +116,12 @@
 
     function draw() {
       list.draw(tree.view, tree.count);
+    }
+
+    // The rows made again, in the page's language now.
+    function relabel() {
+      list.clear(tree.view);
+      draw();
     }
 
     function focusRow(k, center) {
@@ -273,10 +283,14 @@
     function onKey(event) {
       if (!tree.model || !isRow(event.target)) return false;
       var k = tree.current, r = tree.rowOf[k], key = event.key;
+      // Right to left, Left opens and Right closes.
+      if (/^Arrow(Left|Right)$/.test(key) &&
+          getComputedStyle(box).direction === 'rtl')
+        key = key === 'ArrowLeft' ? 'ArrowRight' : 'ArrowLeft';
       if (key === 'Enter' || key === ' ') return activate(k, key);
       if (hands.isCopy(event, Date.now() - tree.typedAt <= 500)) hands.copy(k);
       else if (moves[key]) r = moves[key](r, k);
-      else if (key.length === 1 && !/[\s/?]/.test(key) && !event.ctrlKey &&
+      else if (key.length === 1 && !/[\s/?\u061f]/.test(key) && !event.ctrlKey &&
                !event.metaKey && !event.altKey) r = typeAhead(r, key);
       else return false;
       r = Math.max(0, Math.min(tree.count - 1, r));
@@ -318,7 +332,7 @@
     box.addEventListener('click', onClick);
 
     return {
-      reset: reset, show: show, draw: draw, resized: resized,
+      reset: reset, show: show, draw: draw, relabel: relabel, resized: resized,
       setShown: setShown, setAll: setAll, reveal: reveal,
       followHash: followHash, focusShown: focusShown, onKey: onKey,
     };
