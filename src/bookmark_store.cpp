@@ -19,7 +19,6 @@ namespace dom = simdjson::dom;
 
 namespace {
 
-constexpr std::string_view lz4_magic{"mozLz40\0", 8};
 // The magic, then the size of the data once decompressed.
 constexpr std::size_t lz4_header = 12;
 // No LZ4 block grows its data more than 255 times.
