@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <system_error>
 
@@ -310,6 +311,19 @@ int rename_over(const std::filesystem::path &from,
          : e == ERROR_DISK_FULL                                   ? ENOSPC
                                                                   : EIO;
 #else
+#ifdef RENAME_EXCHANGE
+  // Swapped, then the old menu removed, rather than renamed over: ext4
+  // writes a file renamed over another out at once, which costs a large
+  // menu tens of milliseconds that writing in place never did.
+  errno = 0;
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(),
+                RENAME_EXCHANGE) == 0)
+    return std::remove(from.c_str()) == 0 ? 0 : errno != 0 ? errno : EIO;
+  // No menu to swap with, or a file system that cannot swap.
+  if (errno != ENOENT && errno != EINVAL && errno != ENOSYS)
+    return errno != 0 ? errno : EIO;
+#endif
+  errno = 0;
   return std::rename(from.c_str(), to.c_str()) == 0 ? 0
          : errno != 0 ? errno
                       : EIO;
