@@ -39,6 +39,22 @@
     return bytes[at + 1] === LF ? at + 2 : -1;
   }
 
+  // Where the decimal number at `at` ends; -1 for none, or one with a
+  // leading zero or more than ten digits; -2 if the bytes end in it.
+  function numberEnd(bytes, at) {
+    var end = at;
+    while (end < bytes.length && bytes[end] >= ZERO && bytes[end] <= NINE)
+      end++;
+    if (end >= bytes.length) return -2;
+    if (end === at || end - at > 10 || (bytes[at] === ZERO && end > at + 1))
+      return -1;
+    return end;
+  }
+  function numberAt(bytes, at, end) {
+    for (var value = 0; at < end; at++) value = value * 10 + bytes[at] - ZERO;
+    return value;
+  }
+
   // The escapes the converter writes, by their two hex digits.
   function escaped(bytes, at) {
     if (at + 3 >= bytes.length) return -2;
@@ -89,7 +105,7 @@
     var out = new Uint8Array(n), o = 0;
     var parents = new Int32Array(Math.floor(n / 38) + 2);
     for (;;) {
-      var kind = line % 3 === 1 ? 0 : line % 3 === 2 ? 1 : 2;
+      var kind = (line - 1) % 3; // ref, nam, par
       var start = at;
       while (at < n && bytes[at] === TAB) at++;
       if (kind === 0 && at === start && bytes[at] === 0x76) break; // var
@@ -104,27 +120,22 @@
       }
       // The entry number: the next one, in decimal.
       at = to;
-      var number = 0, digits = at;
-      while (at < n && bytes[at] >= ZERO && bytes[at] <= NINE && at - digits < 10)
-        number = number * 10 + bytes[at++] - ZERO;
-      if (at >= n) return refused('cut-short', line);
-      if (at === digits || (bytes[digits] === ZERO && at - digits > 1))
-        return refused('not-menu', line);
-      if (number !== entry) return refused('out-of-order', line);
+      to = numberEnd(bytes, at);
+      if (to < 0) return refused(to === -2 ? 'cut-short' : 'not-menu', line);
+      if (numberAt(bytes, at, to) !== entry)
+        return refused('out-of-order', line);
+      at = to;
       to = match(bytes, at, equals);
       if (to < 0) return refused(to === -2 ? 'cut-short' : 'not-menu', line);
       at = to;
       if (kind === 2) {
         // The enclosing folder's number, 0 at the top level.
-        number = 0;
-        digits = at;
-        while (at < n && bytes[at] >= ZERO && bytes[at] <= NINE && at - digits < 10)
-          number = number * 10 + bytes[at++] - ZERO;
-        if (at >= n) return refused('cut-short', line);
-        if (at === digits || (bytes[digits] === ZERO && at - digits > 1))
-          return refused('not-menu', line);
-        if (number >= entry) return refused('bad-parent', line);
-        parents[entry] = number;
+        to = numberEnd(bytes, at);
+        if (to < 0) return refused(to === -2 ? 'cut-short' : 'not-menu', line);
+        var parent = numberAt(bytes, at, to);
+        if (parent >= entry) return refused('bad-parent', line);
+        parents[entry] = parent;
+        at = to;
       } else {
         if (at >= n) return refused('cut-short', line);
         if (bytes[at++] !== QUOTE) return refused('not-menu', line);
@@ -168,13 +179,11 @@
     // var MAX = M; with M one more than the last entry, and nothing after.
     at = match(bytes, at, trailer);
     if (at < 0) return refused(at === -2 ? 'cut-short' : 'not-menu', line);
-    var max = 0;
-    for (digits = at; at < n && bytes[at] >= ZERO && bytes[at] <= NINE &&
-      at - digits < 10; at++) max = max * 10 + bytes[at] - ZERO;
-    if (at >= n) return refused('cut-short', line);
-    if (at === digits || (bytes[digits] === ZERO && at - digits > 1))
-      return refused('not-menu', line);
+    to = numberEnd(bytes, at);
+    if (to < 0) return refused(to === -2 ? 'cut-short' : 'not-menu', line);
+    var max = numberAt(bytes, at, to);
     if (max !== entry) return refused('bad-max', line);
+    at = to;
     if (bytes[at++] !== SEMICOLON) return refused('not-menu', line);
     at = lineEnd(bytes, at);
     if (at < 0) return refused(at === -2 ? 'cut-short' : 'not-menu', line);
