@@ -1,8 +1,8 @@
 // menu.js read as data (web/menu-read.js) against the same menu.js run as
 // a script: every export the converter is tested on, legacy titles whose
-// trail byte is a backslash, menus that must be refused, and the UTF-8
-// test that picks a menu's charset. The converter is B2M_CONVERTER, else
-// build/bookmarks2menu.
+// trail byte is a backslash (read as data, and run as bytes then recoded),
+// menus that must be refused, and the UTF-8 test that picks a menu's
+// charset. The converter is B2M_CONVERTER, else build/bookmarks2menu.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -101,11 +101,23 @@ test('every export reads as its menu.js runs', () => {
     same(readOk(Buffer.from(lf, 'latin1')), want, `${what}: LF alone`);
     const charset = legacy[path.basename(what)] ||
       (what === 'hostile bytes' && 'utf-16le'); // decoded value by value
-    if (charset)
-      same(readOk(bytes, charset), valuesDecoded(bytes, charset),
-        `${what}: ${charset}`);
+    if (!charset) continue;
+    const decoded = valuesDecoded(bytes, charset);
+    same(readOk(bytes, charset), decoded, `${what}: ${charset}`);
+    const page = runAsBytes(bytes);
+    same([read.recode(page.ref, charset).slice(1),
+      read.recode(page.nam, charset).slice(1)], [decoded.ref, decoded.nam],
+    `${what}: run as bytes, recoded in ${charset}`);
   }
 });
+
+// As a page runs it in x-user-defined: each byte one character.
+function runAsBytes(bytes) {
+  const page = { ref: [], nam: [], par: [] };
+  vm.runInNewContext(Array.from(bytes, (b) => String.fromCharCode(b < 0x80
+    ? b : 0xf700 + b)).join(''), page);
+  return page;
+}
 
 test('a backslash as trail byte stays in its character', () => {
   const cases = [
@@ -121,9 +133,16 @@ test('a backslash as trail byte stays in its character', () => {
     const menu = readOk(bytes, charset);
     assert.deepStrictEqual([menu.nam[0], menu.ref[1], menu.nam[1]],
       [text, '/' + text, text.replace("'", '`')], charset);
+    // Run as bytes and recoded, as the page reads menu.js beside it.
+    const page = runAsBytes(bytes);
+    same([read.recode(page.ref, charset), read.recode(page.nam, charset)],
+      [[null, ...menu.ref], [null, ...menu.nam]], `${charset} recoded`);
     // Run in that charset, the lead byte takes the escape's backslash.
     assert.match(run(bytes, charset).nam[0], /x5c/, charset);
   }
+  // Values that are not bytes, from a menu.js of another hand, stay.
+  same(read.recode([, '\uf795\\\uf78e\uf7a6', '\u8868', 'a\nb', 5],
+    'shift_jis'), [null, '表示', '\u8868', 'a\nb', 5]);
 });
 
 test('what the converter does not write is refused, never run', () => {

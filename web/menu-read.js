@@ -201,6 +201,36 @@
       par: parents.slice(0, ref.length), max: max } };
   }
 
+  // Values of a menu.js run as x-user-defined, where each byte is one
+  // character (0x80 to 0xFF as U+F780 to U+F7FF), decoded in `charset`:
+  // menu.js beside the page is run so, and the backslash of an escape
+  // stays apart from the lead byte before it. A value of characters that
+  // are not bytes (written with \u escapes) is left as it is.
+  function recode(list, charset) {
+    // A list of another shape, or one sparse beyond reason, stays as it is.
+    if (!Array.isArray(list) || list.length > 1 << 22) return list;
+    var out = [], at = [], i, k;
+    for (i = 0; i < list.length; i++) {
+      var s = list[i];
+      if (typeof s !== 'string') continue;
+      var start = out.length, bytes = true;
+      out.push(LF);
+      for (k = 0; k < s.length && bytes; k++) {
+        var c = s.charCodeAt(k);
+        if (c < 0x80 && c !== LF) out.push(c);
+        else if (c >= 0xf780 && c <= 0xf7ff) out.push(c - 0xf700);
+        else bytes = false;
+      }
+      if (bytes) at.push(i);
+      else out.length = start;
+    }
+    var parts = decodeValues(new Uint8Array(out), at.length, charset);
+    if (!parts) return list;
+    var result = list.slice();
+    for (k = 0; k < at.length; k++) result[at[k]] = parts[k + 1];
+    return result;
+  }
+
   // Whether bytes are UTF-8 but for a slip: a title cut inside a
   // character, or a lone surrogate, must not make a whole UTF-8 menu read
   // as a legacy charset. Sequences are counted as the page's decoder reads
@@ -245,5 +275,5 @@
     return valid >= 19 * bad || (bad <= 3 && valid >= 2 * bad);
   }
 
-  B2M.read = { menu: menu, isUtf8: isUtf8 };
+  B2M.read = { menu: menu, recode: recode, isUtf8: isUtf8 };
 })(B2M);
