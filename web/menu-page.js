@@ -2,27 +2,44 @@
 // call; which state the page is in (a menu, none, a broken one), the
 // charset it reads the menu in, the one keydown handler, and what the
 // converter may ask of it.
-/* global B2M, ref, nam, par, MAX */
+/* global B2M */
 (function (B2M) {
   'use strict';
 
   var page = {
     model: null,
-    canConvert: false, // the converter is beside the page
-    beside: true,      // the menu shown is a menu.js beside the page
+    canConvert: false, // the converter is beside the page, and allowed
+    beside: true,      // a menu.js is beside the page
+    action: 0,         // the newest action (a file, the kept menu); it wins
+    // The page's own place, one kept menu and one set of choices each.
+    place: location.href.replace(/[?#].*$/, ''),
   };
   // The rooms, made at start.
   var load, kept, actions, tree, search;
 
   function $(id) { return document.getElementById(id); }
 
-  function say(words, command) {
-    var status = $('status');
-    status.textContent = words;
-    if (command) {
+  // The page's words in the language it chose.
+  function word(key, params) {
+    return B2M.words.text(B2M.words.pick(navigator.languages), key, params);
+  }
+
+  // The status line, in a user's words; builders' words (what the
+  // converter saw, a command) go to the details line below it, a
+  // {command} there standing for `command`.
+  function say(words, details, command) {
+    $('status').textContent = words;
+    var box = $('details'), text = $('details-text');
+    box.hidden = !details;
+    text.textContent = '';
+    if (!details) return;
+    $('details-summary').textContent = word('details');
+    var parts = details.split('{command}');
+    text.append(parts[0]);
+    if (command && parts.length > 1) {
       var code = document.createElement('code');
       code.textContent = command;
-      status.append(' ', code);
+      text.append(code, parts.slice(1).join(''));
     }
   }
 
@@ -30,19 +47,19 @@
   function reset(model) {
     page.model = model;
     tree.reset(model, model &&
-      'bookmarks2menu:open:' + location.pathname + ':' + (model.n - 1));
+      'bookmarks2menu:open:' + page.place + ':' + (model.n - 1));
     search.reset(model);
     actions.reset(model);
   }
 
   // What the page holds for a menu that cannot be shown.
-  function noMenu(words, command) {
+  function noMenu(words, details, command) {
     reset(null);
     $('find').hidden = true;
     $('actions').hidden = true;
     $('read-as-box').hidden = true;
     $('count').textContent = '';
-    say(words, command);
+    say(words, details, command);
   }
 
   function plural(n, one, many) {
@@ -68,14 +85,40 @@
     return said.join(' ');
   }
 
-  // Shows the menu the arrays hold now, from scratch. `error`: the script
-  // that filled them failed.
-  function show(error, emptyHint) {
+  // Shows the menu as `load` read it, from scratch. `r` is what the
+  // reading gave: failed (the script that filled the arrays failed),
+  // refused (bytes that are not the converter's), or stale.
+  function show(r) {
+    if (r.stale) return;
     $('drop').hidden = true;
     $('convert-again').hidden = !page.canConvert;
     $('forget').hidden = !kept.has();
-    var m;
-    try { m = B2M.model.read(ref, nam, par, MAX); } catch { m = null; }
+    if (r.refused && load.hasBytes()) return refused(r.refused);
+    var a = load.arrays() || {}, m = null, error = r.failed;
+    // A UTF-8 run of menu.js beside counts the values that lost bytes as
+    // it reads them: no second look at every value.
+    var watch = !load.hasBytes() && load.charset() === 'utf-8';
+    try { m = B2M.model.read(a.ref, a.nam, a.par, a.max, watch); }
+    catch { m = null; }
+    var again = m && load.recheck(m.lost, chosen());
+    if (again) {
+      return again.then(function (r2) {
+        if (r2.stale) return;
+        if (r2.same) draw(m, error);
+        else show(r2);
+      });
+    }
+    draw(m, error);
+  }
+
+  // Bytes that the strict reader refused: a kept menu planted or damaged.
+  function refused(why) {
+    noMenu(word('keptDamaged'), word('notConverterLine',
+      { line: why.line, reason: why.reason }));
+    $('drop').hidden = !page.canConvert;
+  }
+
+  function draw(m, error) {
     if (!m) return noMenu('menu.js is not a script this page can read. ' +
       'Convert the bookmarks file again.');
     var entries = m.n - 1;
@@ -85,8 +128,7 @@
         : 'menu.js is incomplete: it holds no entries and no MAX line. ' +
           'Convert the bookmarks file again.');
     if (entries === 0)
-      return noMenu(emptyHint || 'The menu is empty: the bookmarks file ' +
-        'held no entries.');
+      return noMenu('The menu is empty: the bookmarks file held no entries.');
     reset(m);
     say(notes(m, error));
     $('count').textContent = plural(entries, ' entry', ' entries') + ', ' +
@@ -99,11 +141,22 @@
     search.indexWhenIdle();
   }
 
+  // No menu: the way in, and how a builder makes one, in the details.
+  // Where a policy forbids the converter, the box says so.
+  var command = 'bookmarks2menu bookmarks.html';
   function showMissing() {
-    noMenu('No menu.js next to this page: convert a bookmarks file first' +
-      (page.canConvert ? ', here with "Open bookmarks file\u2026" below, or'
-        : ',') + ' in this folder with', 'bookmarks2menu bookmarks.html');
-    $('drop').hidden = !page.canConvert;
+    var blocked = !!B2M.convert && !page.canConvert;
+    if (page.canConvert)
+      noMenu(word('noMenuYet'), word('missingHere',
+        { open: word('openFile') }), command);
+    else
+      noMenu(word('noMenuYetBare'), word('missing'), command);
+    $('details').open = !page.canConvert;
+    $('drop').hidden = !page.canConvert && !blocked;
+    $('drop-open').hidden = blocked;
+    $('blocked').hidden = !blocked;
+    if (blocked) $('blocked').textContent = word('notAllowed') + ': ' +
+      word('policy');
     $('convert-again').hidden = true;
   }
 
@@ -152,7 +205,7 @@
   // Each room, handed what it may call of the others.
   function makeRooms() {
     load = B2M.load.create();
-    kept = B2M.kept.create();
+    kept = B2M.kept.create(page.place);
     actions = B2M.actions.create({
       say: say,
       focusEntry: function (k) { tree.focusShown(k); },
@@ -200,22 +253,35 @@
 
   function forget() {
     $('forget').hidden = true;
+    var mine = ++page.action;
+    load.cancel();
     kept.forget().then(function () {
-      if (page.beside) return;
-      B2M.clearArrays();
+      if (page.beside || mine !== page.action) return;
       showMissing();
     });
   }
 
-  // No menu.js here: the last menu converted in this page, if any.
+  // After the next frame is painted: a long reading says so first.
+  function afterPaint(work) {
+    requestAnimationFrame(function () { setTimeout(work); });
+  }
+
+  // No menu.js here: the last menu converted in this page, if any. Reading
+  // a large one takes a while; a file dropped meanwhile wins.
   function showKept() {
+    var mine = ++page.action;
+    say(word('reading'));
     kept.recall().then(function (v) {
-      if (!v) return;
-      load.use(v.bytes, v.declared);
-      return load.settle(v.chosen, false).then(function (failed) {
-        show(failed);
-        if (page.model) say('The menu converted from ' + v.name + ', kept ' +
-          'in this browser; a menu.js next to this page comes first.');
+      if (mine !== page.action) return;
+      if (!v) return showMissing();
+      afterPaint(function () {
+        if (mine !== page.action) return;
+        load.use(v.bytes, v.declared);
+        load.settle(v.chosen).then(function (r) {
+          if (mine !== page.action) return;
+          show(r);
+          if (page.model) say(word('keptFrom', { name: v.name }));
+        });
       });
     });
   }
@@ -224,12 +290,18 @@
 
   // Where a choice for menu.js beside the page is remembered.
   function choiceKey() {
-    return 'bookmarks2menu:charset:' + location.pathname + ':' +
-      Math.max(ref.length || 0, nam.length || 0, par.length || 0);
+    var a = load.arrays() || {};
+    var size = function (x) {
+      try { return Number(x.length) || 0; } catch { return 0; }
+    };
+    return 'bookmarks2menu:charset:' + page.place + ':' +
+      Math.max(size(a.ref || 0), size(a.nam || 0), size(a.par || 0));
   }
+  // Only a charset "Read as…" offers: another one stored could jam the
+  // page, with no way to undo it.
   function chosen() {
     if (load.hasBytes()) return kept.chosen();
-    try { return B2M.charset.named(localStorage.getItem(choiceKey()) || ''); }
+    try { return B2M.charset.offered(localStorage.getItem(choiceKey())); }
     catch { return null; }
   }
 
@@ -243,8 +315,9 @@
     } else {
       kept.choose(choice);
     }
-    load.settle(choice, false).then(function (failed) {
-      show(failed);
+    load.settle(choice).then(function (r) {
+      if (r.stale) return;
+      show(r);
       $('read-as').focus();
     });
   }
@@ -270,29 +343,72 @@
     listen();
     if (B2M.convert) page.canConvert = B2M.convert.start(converterSide);
     page.beside = !loaded.missing;
+    $('back-beside').addEventListener('click', function () {
+      location.reload();
+    });
     if (!page.beside) {
       showMissing();
       return showKept();
     }
-    load.settle(chosen(), loaded.failed).then(show);
+    load.beside(loaded.failed);
+    load.settle(chosen()).then(show);
+  }
+
+  function closeMore() {
+    if ($('more').classList.contains('open')) toggleMore(false);
+  }
+
+  // Whether the converter's bytes hold no entry: only the MAX line.
+  function emptyMenu(bytes) {
+    if (bytes.length > 64) return false;
+    var r = B2M.read.menu(bytes, 'utf-8');
+    return r.ok && r.menu.max === 1;
   }
 
   // What the converter may ask of the page: menu.js bytes shown, read in
   // the charset their export declared, if any, and kept.
   var converterSide = {
-    say: say,
-    show: function (bytes, emptyHint, declared) {
+    say: function (words) { say(words); },
+    word: word,
+    // A file was chosen: it wins over any reading under way.
+    start: function () {
+      load.cancel();
+      return ++page.action;
+    },
+    // Resolves to the entries shown; 0 for none, when the menu shown, if
+    // any, stays, and so does the way in.
+    show: function (bytes, name, declared) {
+      closeMore();
+      if (emptyMenu(bytes)) {
+        say(word('noBookmarks'), word('onlyMax', { name: name }));
+        return Promise.resolve(0);
+      }
+      var mine = page.action;
       load.use(bytes, declared);
-      return load.settle(null, false).then(function (failed) {
-        scrollTo(0, 0);
-        show(failed, emptyHint);
-        return page.model ? page.model.n - 1 : 0;
+      return new Promise(function (done) {
+        afterPaint(function () {
+          load.settle(null).then(function (r) {
+            if (mine !== page.action || r.stale) return done(0);
+            scrollTo(0, 0);
+            show(r);
+            done(page.model ? page.model.n - 1 : 0);
+          });
+        });
       });
     },
+    // Kept where no menu.js beside the page would win after a reload;
+    // said either way.
     keep: function (bytes, name, declared) {
+      if (page.beside) {
+        $('back-beside').hidden = false;
+        $('back-beside').textContent = word('backToBeside');
+        return Promise.resolve(say(word('convertedUntilLeave',
+          { name: name })));
+      }
       return kept.keep(bytes, name, declared).then(function (done) {
-        $('forget').hidden = !done;
-        return done;
+        $('forget').hidden = done !== true;
+        say(done === true ? word('convertedKept', { name: name })
+          : word('convertedStorageFailed', { name: name, reason: done }));
       });
     },
   };
