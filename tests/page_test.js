@@ -281,8 +281,8 @@ async function edges(browser, problems) {
   const tab = await browser.newPage();
   const url = site(worked);
   await tab.goto(url);
-  const key = await tab.evaluate(() => Object.keys(localStorage)[0] ||
-    'bookmarks2menu:open:' + location.pathname + ':5');
+  const key = await tab.evaluate(() => 'bookmarks2menu:open:' +
+    location.href.replace(/[?#].*$/, '') + ':5');
   for (const junk of ['{', '"x"', '[1e300]', '[3, 3, 3, 3, 3]', '[2]',
     JSON.stringify(Array(100000).fill(1)), '[1, null]']) {
     await tab.evaluate(([k, v]) => localStorage.setItem(k, v), [key, junk]);
@@ -464,11 +464,13 @@ async function convertInPage(browser, problems) {
       return /^(Converted|This file holds no bookmarks)/.test(said) &&
         said.includes(name);
     }, path.basename(file));
-    // A menu with no entry is not offered to save, and the way in stays.
+    // A menu with no entry is not offered to save: Save, if there, is
+    // still the menu shown before's.
     if (/no bookmarks/.test(await tab.textContent('#status'))) {
       if (!/^var MAX = 1;/.test(menuOf(fs.readFileSync(file))) ||
           await tab.evaluate(() => document.getElementById('save')
-            .checkVisibility())) problems.push(`${path.basename(file)} empty`);
+            .checkVisibility()) !== (last !== null))
+        problems.push(`${path.basename(file)} empty`);
       continue;
     }
     last = file;
