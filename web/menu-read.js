@@ -209,22 +209,25 @@
   function recode(list, charset) {
     // A list of another shape, or one sparse beyond reason, stays as it is.
     if (!Array.isArray(list) || list.length > 1 << 22) return list;
-    var out = [], at = [], i, k;
+    var size = 0, i, k;
+    for (i = 0; i < list.length; i++)
+      if (typeof list[i] === 'string') size += 1 + list[i].length;
+    var out = new Uint8Array(size), o = 0, at = [];
     for (i = 0; i < list.length; i++) {
       var s = list[i];
       if (typeof s !== 'string') continue;
-      var start = out.length, bytes = true;
-      out.push(LF);
-      for (k = 0; k < s.length && bytes; k++) {
+      var start = o;
+      out[o++] = LF;
+      for (k = 0; k < s.length; k++) {
         var c = s.charCodeAt(k);
-        if (c < 0x80 && c !== LF) out.push(c);
-        else if (c >= 0xf780 && c <= 0xf7ff) out.push(c - 0xf700);
-        else bytes = false;
+        if (c < 0x80 && c !== LF) out[o++] = c;
+        else if (c >= 0xf780 && c <= 0xf7ff) out[o++] = c - 0xf700;
+        else break;
       }
-      if (bytes) at.push(i);
-      else out.length = start;
+      if (k === s.length) at.push(i);
+      else o = start;
     }
-    var parts = decodeValues(new Uint8Array(out), at.length, charset);
+    var parts = decodeValues(out.subarray(0, o), at.length, charset);
     if (!parts) return list;
     var result = list.slice();
     for (k = 0; k < at.length; k++) result[at[k]] = parts[k + 1];
