@@ -529,6 +529,9 @@ async function main() {
       const tab = await browser.newPage({
         viewport: { width: p.narrow ? 390 : 1000, height: 800 } });
       await tab.goto(p.url);
+      await tab.waitForFunction(() => !/^Reading/.test(document
+        .getElementById('status').textContent), null, { timeout: 5000 })
+        .catch(() => {});
       const s = await shown((f, a) => tab.evaluate(f, a));
       const problems = await violations(tab);
       if (p.menu) checkEntries(p.menu, s.entries, problems, p.written);

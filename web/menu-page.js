@@ -270,10 +270,15 @@
   // a large one takes a while; a file dropped meanwhile wins.
   function showKept() {
     var mine = ++page.action;
-    say(word('reading'));
+    // Said at once where a recall is slow (a large menu), and once found.
+    var slow = setTimeout(function () {
+      if (mine === page.action) say(word('reading'));
+    }, 200);
     kept.recall().then(function (v) {
+      clearTimeout(slow);
       if (mine !== page.action) return;
       if (!v) return showMissing();
+      say(word('reading'));
       afterPaint(function () {
         if (mine !== page.action) return;
         load.use(v.bytes, v.declared);
