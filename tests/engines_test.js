@@ -12,7 +12,7 @@ const path = require('path');
 const { spawn } = require('child_process');
 const { evaluate } = require('./menu_tools');
 const { pages, shown, serve, decodedOtherwise, foreignMenu, languages,
-  englishShown, rtlWalk } = require('./page_cases');
+  englishShown, rtlWalk, backslashExports, slip, plant } = require('./page_cases');
 
 const [converter, page, engine, ...files] = process.argv.slice(2);
 const skip = (why) => {
@@ -135,6 +135,42 @@ async function showsEntries(b, problems) {
   }
 }
 
+// Legacy values whose trail byte is a backslash, beside the page (run as
+// bytes) and converted here (read as data); one bad byte in UTF-8; and a
+// kept record that would run code, refused.
+async function readsAsData(b, problems) {
+  for (const [charset, html] of backslashExports()) {
+    await b.goto(site.site(html) + '#open');
+    await until(b, () => !!document.querySelector('[role="treeitem"]'));
+    site.checkEntries(evaluate(site.menuOf(html)), (await shown((fn, arg) =>
+      b.run(fn, arg))).entries, problems, charset);
+    if (!fs.existsSync(site.wasm)) continue;
+    const file = path.join(site.work, `slash-${charset}.html`);
+    fs.writeFileSync(file, html);
+    await b.goto(site.site('', null));
+    await b.upload('#file', file);
+    await until(b, () => /^Converted/.test(
+      document.getElementById('status').textContent));
+    await b.run(() => document.getElementById('open-all').click());
+    site.checkEntries(evaluate(site.menuOf(html)), (await shown((fn, arg) =>
+      b.run(fn, arg))).entries, problems, charset);
+  }
+  await b.goto(site.site('', slip[0]));
+  await until(b, () => !!document.querySelector('[role="treeitem"]'));
+  const names = (await shown((fn, arg) => b.run(fn, arg))).entries
+    .map((e) => e.name);
+  if (names.join('|') !== slip[1].join('|')) problems.push(`slip: ${names}`);
+  const planted = site.site('', null);
+  await b.goto(planted);
+  await b.run(plant);
+  await b.goto(planted + '?again');
+  const said = await until(b, () => /damaged/.test(
+    document.getElementById('status').textContent) &&
+    window.__pwn === undefined && !document.querySelector('[role="treeitem"]'));
+  if (!said) problems.push('planted: ' + await b.run(() =>
+    document.getElementById('status').textContent));
+}
+
 // Keys from the first row, then a reload, a deep link and a search.
 async function keysAndSearch(b, problems) {
   const url = site.site(worked);
@@ -184,31 +220,42 @@ async function convertsAndKeeps(b, problems) {
       },
       close: async () => {} }) });
   });
-  let said = '';
+  let said = '', converted = false, keeps = false;
   for (const file of files) {
     await b.run(() => { window.saved = null; });
     await b.upload('#file', file);
     said = await until(b, (name) => {
-      const s = document.getElementById('status').textContent;
-      return /^(Converted|No entries)/.test(s) && s.includes(name) && s;
+      const s = document.getElementById('status').textContent +
+        document.getElementById('details-text').textContent;
+      return /^(Converted|This file holds no bookmarks)/.test(s) &&
+        s.includes(name) && s;
     }, path.basename(file));
     if (!said) {
       problems.push(`${path.basename(file)} was not converted: ` +
         await b.run(() => document.getElementById('status').textContent));
       continue;
     }
+    // A menu with no entry is not offered to save: Save, if there, is
+    // still the menu shown before's.
+    if (/no bookmarks/.test(said)) {
+      if (await b.run(() => document.getElementById('save')
+        .checkVisibility()) !== converted)
+        problems.push(`${path.basename(file)}: save offered`);
+      continue;
+    }
+    converted = true;
+    keeps = keeps || /keeps the menu/.test(said);
     await b.run(() => document.getElementById('save').click());
     const saved = await until(b, () => window.saved);
     if (!saved || !Buffer.from(saved).equals(Buffer.from(
       site.menuOf(fs.readFileSync(file)), 'latin1')))
       problems.push(`${path.basename(file)} differs`);
   }
-  // The page first says there is no menu.js, then finds the kept menu.
-  const keeps = /keeps the menu/.test(said);
+  // The page finds the kept menu, if any: the last one with entries.
   await b.goto(url);
   const kept = await until(b, (keeps) => {
     const s = document.getElementById('status').textContent;
-    return (keeps ? /kept in this browser/ : /No menu\.js/).test(s) && s;
+    return (keeps ? /kept in this browser/ : /no menu here yet/).test(s) && s;
   }, keeps);
   if (!kept) problems.push(`said "${said}", then "${await b.run(() =>
     document.getElementById('status').textContent)}"`);
@@ -287,11 +334,14 @@ async function strictPolicy(b, problems) {
   await b.goto(`http://127.0.0.1:${server.address().port}/menu.html`);
   if (!await until(b, () => document.querySelectorAll(
     '[role="treeitem"]').length === 4)) problems.push('no tree');
-  if (fs.existsSync(site.wasm)) {
+  // Not offered where the engine enforces the policy on WebAssembly; where
+  // the converter is offered, it names the policy when it fails.
+  if (fs.existsSync(site.wasm) && await b.run(() =>
+    !document.getElementById('convert-again').hidden)) {
     await b.upload('#file-again', path.join(__dirname, 'data/worked.html'));
     if (!await until(b, () => /policy/i.test(
       document.getElementById('status').textContent)))
-      problems.push('the converter did not name the policy');
+      problems.push('the converter was offered, and did not name the policy');
   }
   server.close();
 }
@@ -303,6 +353,7 @@ async function main() {
     for (const [what, check] of [
       [`${files.length} menus shown entry by entry`, showsEntries],
       ['keys, remembered folders, deep link, search', keysAndSearch],
+      ['trail bytes 0x5C, a slip in UTF-8, a planted kept menu', readsAsData],
       ['converted from file:// with the command line\'s bytes, and kept',
         convertsAndKeeps],
       ['references decoded as this browser decodes them', decodes],

@@ -103,6 +103,8 @@ async function shown(evaluate) {
     });
   const page = await evaluate(() => ({
     status: document.getElementById('status').textContent,
+    details: document.getElementById('details').hidden ? ''
+      : document.getElementById('details-text').textContent,
     tree: !!document.getElementById('menu').offsetHeight,
     markup: document.querySelectorAll('#menu img, #menu b').length,
   }));
@@ -200,5 +202,47 @@ const rtlWalk = [
   ['ArrowRight', 'News', []],
 ];
 
+// Legacy exports whose titles and addresses hold a trail byte 0x5C, the
+// backslash that the converter escapes, as a value's last byte too; and
+// one with no title, shown by its address: [charset, bytes].
+function backslashExports() {
+  const chars = { shift_jis: [0x83, 0x5c, 0x95, 0x5c, 0x20, 0x94, 0x5c],
+    gbk: [0x81, 0x5c, 0x82, 0x5c, 0x20, 0x83, 0x5c],
+    big5: [0xb3, 0x5c, 0xa5, 0x5c, 0x20, 0xbb, 0x5c] };
+  return Object.entries(chars).map(([charset, c]) => {
+    const t = Buffer.from(c);
+    return [charset, Buffer.concat([Buffer.from('<META HTTP-EQUIV=' +
+      `"Content-Type" CONTENT="text/html; charset=${charset}">\n<DL><p>\n` +
+      '<DT><H3>'), t, Buffer.from('</H3>\n<DL><p>\n<DT><A HREF="' +
+      'https://example.org/'), t.subarray(0, 4), Buffer.from('?q='), t,
+    Buffer.from('">'), t, Buffer.from('</A>\n<DT><A HREF="' +
+      'https://example.org/'), t.subarray(0, 4), Buffer.from('"></A>\n' +
+      '</DL><p>\n</DL><p>\n')])];
+  });
+}
+
+// A UTF-8 menu.js with one invalid byte, and the titles it must show.
+const slip = [Buffer.concat([Buffer.from("ref[1] = 'https://example.org/'" +
+  ";\r\nnam[1] = 'Caf"), Buffer.from([0xc3]), Buffer.from("';\r\npar[1]" +
+  " = 0;\r\nref[2] = 'https://example.org/c';\r\nnam[2] = 'Crème brûlée'" +
+  ";\r\npar[2] = 0;\r\nvar MAX = 3;\r\n")]), ['Caf\ufffd', 'Crème brûlée']];
+
+// In the page: a kept record for this page whose bytes would run code if
+// the page ran them, as any page of this origin could write it.
+function plant() {
+  return new Promise((done) => {
+    const open = indexedDB.open('bookmarks2menu');
+    open.onupgradeneeded = () => open.result.createObjectStore('menus');
+    open.onsuccess = () => {
+      const t = open.result.transaction('menus', 'readwrite');
+      t.objectStore('menus').put({ bytes: new TextEncoder().encode(
+        "ref[1] = '.';window.__pwn=1;\r\nnam[1] = 'x';\r\npar[1] = 0;\r\n" +
+        'var MAX = 2;\r\n'), name: 'bookmarks.html', declared: null,
+      chosen: null, at: 1 }, 'page:' + location.href.replace(/[?#].*$/, ''));
+      t.oncomplete = () => { open.result.close(); done(); };
+    };
+  });
+}
+
 module.exports = { pages, shown, serve, decodedOtherwise, foreignMenu,
-  languages, englishShown, rtlWalk };
+  languages, englishShown, rtlWalk, backslashExports, slip, plant };

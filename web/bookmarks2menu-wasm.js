@@ -19,13 +19,16 @@ B2M.convert = (function () {
       var e = new WebAssembly.Instance(event.data.module, {}).exports;
       e._initialize();
       var session = e.b2m_start(), block = e.b2m_block_size(), parts = [];
-      var size = 0, step = 1 << 22;
+      // Output beyond the cap stops the conversion before it can take the
+      // tab's memory (a deep file's indentation grows fast).
+      var size = 0, step = 1 << 22, cap = event.data.cap;
       var takeOutput = function () {
         var n = e.b2m_output_size(session);
         if (n) parts.push(new Uint8Array(e.memory.buffer,
           e.b2m_output(session), n).slice());
         size += n;
         e.b2m_taken(session);
+        return size <= cap;
       };
       for (var at = 0, more = true; more && at < bytes.length; at += block) {
         var piece = bytes.subarray(at, at + block);
@@ -33,11 +36,11 @@ B2M.convert = (function () {
         if (!room) return postMessage({ failed: 'lineTooLong' });
         new Uint8Array(e.memory.buffer, room, piece.length).set(piece);
         more = e.b2m_add(session, piece.length);
-        takeOutput();
+        if (!takeOutput()) return postMessage({ tooLarge: true });
         if ((at + block) % step === 0) postMessage({ done: at + block });
       }
       e.b2m_finish(session);
-      takeOutput();
+      if (!takeOutput()) return postMessage({ tooLarge: true });
       var short = e.b2m_shortage(session);
       e.b2m_end(session);
       if (short) return postMessage({ failed: 'needsMemory' });
@@ -47,13 +50,27 @@ B2M.convert = (function () {
     };
   }
 
+  // menu.js past this many bytes would not fit the tab once read.
+  var cap = 256 << 20;
+
+  // Whether this site's policy lets WebAssembly compile: a page from a
+  // file has none; a site that forbids it is told so before it is offered.
+  function allowed() {
+    if (!/^https?:$/.test(location.protocol)) return true;
+    try {
+      return !!new WebAssembly.Module(new Uint8Array([0, 0x61, 0x73, 0x6d,
+        1, 0, 0, 0]));
+    } catch { return false; }
+  }
+
+  // Returns whether the converter is offered.
   function start(view) {
+    if (!allowed()) return false;
     var $ = function (id) { return document.getElementById(id); };
     var progress = $('progress'), save = $('save'), saving = $('saving');
-    var module = null, converted = null;
+    var module = null, converted = null, latest = 0;
 
-    // Compiled on first use, so that a site whose policy forbids it has
-    // nothing refused until someone asks for it.
+    // Compiled on first use: most visits never convert.
     function compile() {
       if (!module) {
         var wasm = Uint8Array.from(atob(B2M.wasm), function (c) {
@@ -71,7 +88,8 @@ B2M.convert = (function () {
     }
 
     function convert(file) {
-      var job;
+      var job, mine = ++latest;
+      view.start();
       try {
         var source = new Blob(['(' + worker + ')()'],
           { type: 'text/javascript' });
@@ -86,49 +104,50 @@ B2M.convert = (function () {
       view.say('convertingFile', { name: file.name });
       var declared = null;
       job.onmessage = function (event) {
+        if (mine !== latest) return job.terminate();
         if (event.data.done !== undefined) {
           progress.value = file.size ? event.data.done / file.size : 1;
           return;
         }
         job.terminate();
+        if (event.data.tooLarge) return failed(file, view.word('tooLarge'));
         progress.hidden = true;
         if (event.data.failed)
           return failed(file, view.words.text(event.data.failed));
-        converted = event.data.menu;
-        shown(file, declared);
+        shown(file, declared, event.data.menu, mine);
       };
       job.onerror = function (event) {
         job.terminate();
         event.preventDefault();
-        failed(file, event.message);
+        if (mine === latest) failed(file, event.message);
       };
       file.arrayBuffer().then(function (bytes) {
         declared = B2M.charset.declared(new Uint8Array(bytes, 0,
           Math.min(bytes.byteLength, 4096)), navigator.language);
-        job.postMessage({ bytes: bytes, module: module }, [bytes]);
+        job.postMessage({ bytes: bytes, module: module, cap: cap }, [bytes]);
       }, function (e) {
         job.terminate();
         failed(file, e.message || String(e));
       });
     }
 
-    // The menu shown, then kept: said only once it reads back.
-    function shown(file, declared) {
-      view.show(converted, ['noEntriesIn', { name: file.name }], declared)
-        .then(function (entries) {
-          saving.hidden = false;
-          // Said again by the page in another language.
-          var note = $('save-note');
-          note.dataset.words = whereSaved();
-          note.textContent = view.words.text(note.dataset.words);
-          if (!entries) return;
-          return view.keep(converted, file.name, declared)
-            .then(function (kept) {
-              view.say(kept ? 'convertedKept' : 'convertedNotKept',
-                { name: file.name });
-            });
-        });
+    // The menu shown, then kept, and said so. A menu with no entry is
+    // not offered to save: it would replace a good one.
+    function shown(file, declared, menu, mine) {
+      view.show(menu, file.name, declared).then(function (entries) {
+        if (mine !== latest) return;
+        // The menu shown before stays, and so does its Save, if any.
+        if (!entries) return (saving.hidden = !converted);
+        converted = menu;
+        saving.hidden = false;
+        // Said again by the page in another language.
+        var note = $('save-note');
+        note.dataset.words = whereSaved();
+        note.textContent = view.words.text(note.dataset.words);
+        return view.keep(menu, file.name, declared);
+      });
     }
+
 
     function whereSaved() {
       return window.showSaveFilePicker ? 'saveWherePicker'

@@ -175,6 +175,20 @@
     catch { return null; }
   }
 
+  // The charset a label names if "Read as…" offers it, else null: one
+  // stored that it does not offer (UTF-16, say) could not be undone.
+  function offered(label) {
+    var c = named(label || '');
+    return charsets.some(function (o) { return o[0] === c; }) ? c : null;
+  }
+
+  // A charset a page's META may name: as a browser reads it, UTF-16 there
+  // means UTF-8, and x-user-defined windows-1252.
+  function asMeta(c) {
+    return /^utf-16/.test(c) ? 'utf-8' : c === 'x-user-defined'
+      ? 'windows-1252' : c === 'replacement' ? null : c;
+  }
+
   // The export's declared charset, from its META near the start, or null.
   // A label no browser knows is read as the browser's own default, as the
   // browser reads the export.
@@ -185,8 +199,8 @@
     var m = /<meta[^>]+charset\s*=\s*["']?([\w.:-]+)/i.exec(head);
     if (!m) return null;
     var lang = String(language || '').toLowerCase();
-    return named(m[1]) || byLanguage[lang] || byLanguage[lang.split('-')[0]] ||
-      'windows-1252';
+    return asMeta(named(m[1])) || byLanguage[lang] ||
+      byLanguage[lang.split('-')[0]] || 'windows-1252';
   }
 
   // A string read in x-user-defined back into its bytes.
@@ -198,5 +212,6 @@
   }
 
   B2M.charset = { list: charsets, detect: detect, declared: declared,
-    named: named, bytesOf: bytesOf, decode: decode, c1: c1 };
+    named: named, offered: offered, asMeta: asMeta, bytesOf: bytesOf,
+    decode: decode, c1: c1 };
 })(B2M);

@@ -1,58 +1,90 @@
-// The last menu converted in the page, kept in this browser's IndexedDB:
+// The last menu converted in each page, kept in this browser's IndexedDB
+// under the page's place (pages opened from file:// share one database):
 // its bytes, the name of the file it came from, the charset that file
 // declared and the one chosen for it. Bytes, not a Blob: some browsers
-// store no Blob in a private session. Nothing is sent anywhere.
+// store no Blob in a private session. Nothing is sent anywhere; the bytes
+// are read as data, never run.
 /* global B2M */
 (function (B2M) {
   'use strict';
 
-  // Runs work(store) in a transaction; resolves to what its request gave.
-  function store(mode, work) {
+  var name = 'bookmarks2menu';
+
+  // The database with its store. One of another version (made by a newer
+  // page, or by anyone on this origin) is opened as it is, and given the
+  // store where it lacks one, rather than refused.
+  function open() {
     return new Promise(function (done, fail) {
-      var request;
-      try { request = indexedDB.open('bookmarks2menu', 1); }
-      catch (e) { return fail(e); }
+      var request = indexedDB.open(name);
       request.onupgradeneeded = function () {
         request.result.createObjectStore('menus');
       };
       request.onerror = function () { fail(request.error); };
       request.onsuccess = function () {
-        var db = request.result, t, result;
+        var db = request.result;
+        if (db.objectStoreNames.contains('menus')) return done(db);
+        var version = db.version + 1;
+        db.close();
+        var again = indexedDB.open(name, version);
+        again.onupgradeneeded = function () {
+          again.result.createObjectStore('menus');
+        };
+        again.onerror = function () { fail(again.error); };
+        again.onblocked = function () { fail(new Error('blocked')); };
+        again.onsuccess = function () { done(again.result); };
+      };
+    });
+  }
+
+  // Runs work(store) in a transaction; resolves to what it returns, or
+  // what its request gave.
+  function store(mode, work) {
+    return open().then(function (db) {
+      return new Promise(function (done, fail) {
+        var t, result;
         try {
           t = db.transaction('menus', mode);
           result = work(t.objectStore('menus'));
-        } catch (e) { // a database of another shape: none to use
+        } catch (e) {
           db.close();
           return fail(e);
         }
         t.oncomplete = function () {
           db.close();
-          done(result && result.result);
+          done(result && result.result !== undefined ? result.result
+            : result && result.value);
         };
         t.onerror = t.onabort = function () {
           db.close();
           fail(t.error);
         };
-      };
+      });
     });
   }
 
-  function put(record) {
-    return store('readwrite', function (s) { return s.put(record, 'last'); });
+  // Why storage failed, in the browser's words.
+  function why(e) {
+    return String(e && (e.message || e.name) || e || 'unknown');
   }
 
-  // Made once by the page; its state is its own.
-  function create() {
+  // Made once by the page; `place` names its kept menu.
+  function create(place) {
     var kept = { menu: null }; // the record of the menu kept, if any
+    var key = 'page:' + place;
 
-    // Resolves to whether the menu is kept: only once it reads back whole.
-    function keep(bytes, name, declared) {
-      var record = { bytes: bytes, name: name, declared: declared || null,
+    function put(record) {
+      return store('readwrite', function (s) { return s.put(record, key); });
+    }
+
+    // Resolves to true once the menu reads back whole; else to why not.
+    function keep(bytes, fileName, declared) {
+      var record = { bytes: bytes, name: fileName, declared: declared || null,
         chosen: null, at: Date.now() };
       kept.menu = null;
       return put(record).then(recall).then(function (v) {
-        return !!v && v.bytes.length === bytes.length && v.at === record.at;
-      }, function () { return false; });
+        return !!v && v.bytes.length === bytes.length && v.at === record.at ||
+          'it did not read back';
+      }, why);
     }
 
     // The charset chosen for the kept menu, or null for none.
@@ -64,24 +96,42 @@
 
     function forget() {
       kept.menu = null;
-      return store('readwrite', function (s) { return s.delete('last'); })
+      return store('readwrite', function (s) { return s.delete(key); })
         .catch(function () { /* nothing was kept */ });
+    }
+
+    // This page's record; one kept before pages had their own goes to the
+    // first page that asks.
+    function record(s) {
+      var got = { value: undefined }, mine = s.get(key);
+      mine.onsuccess = function () {
+        if (mine.result !== undefined) return (got.value = mine.result);
+        var old = s.get('last');
+        old.onsuccess = function () {
+          if (old.result === undefined) return;
+          got.value = old.result;
+          s.put(old.result, key);
+          s.delete('last');
+        };
+      };
+      return got;
     }
 
     // The menu kept, or null; one of another shape is junk, and dropped.
     function recall() {
-      return store('readonly', function (s) { return s.get('last'); })
-        .then(function (v) {
-          var named = function (c) {
-            return c === null || c === undefined || B2M.charset.named(c) === c;
-          };
-          var ok = v && typeof v === 'object' &&
-            v.bytes instanceof Uint8Array && typeof v.name === 'string' &&
-            v.name.length < 4096 && named(v.declared) && named(v.chosen);
-          if (v !== undefined && !ok) forget();
-          if (ok) kept.menu = v;
-          return ok ? v : null;
-        }, function () { return null; });
+      return store('readwrite', record).then(function (v) {
+        var none = function (c) { return c === null || c === undefined; };
+        var charset = B2M.charset;
+        var ok = v && typeof v === 'object' &&
+          v.bytes instanceof Uint8Array && typeof v.name === 'string' &&
+          v.name.length < 4096 &&
+          (none(v.declared) || charset.asMeta(charset.named(v.declared)) ===
+            v.declared) &&
+          (none(v.chosen) || charset.offered(v.chosen) === v.chosen);
+        if (v !== undefined && !ok) forget();
+        if (ok) kept.menu = v;
+        return ok ? v : null;
+      }, function () { return null; });
     }
 
     return {

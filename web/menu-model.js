@@ -66,7 +66,9 @@
   // Slot k of the model is the k-th entry in number order; slot 0 is the
   // top level. An entry whose parent is not an earlier folder goes to the
   // top level, which also breaks every loop.
-  function read(refs, names, parents, max) {
+  // `watch`: count the values with U+FFFD, where UTF-8 lost bytes, in
+  // the same pass (m.lost).
+  function read(refs, names, parents, max, watch) {
     var lists = [listOf(refs), listOf(names), listOf(parents)];
     var length = Math.max.apply(null, lists.map(lengthOf));
     var entries = entryNumbers(lists, length), n = entries.length;
@@ -74,7 +76,7 @@
       n: n, entry: entries, ref: new Array(n), name: new Array(n),
       folder: new Uint8Array(n), parent: new Int32Array(n),
       depth: new Int32Array(n), pos: new Int32Array(n),
-      kids: new Array(n), folders: 0, moved: 0,
+      kids: new Array(n), folders: 0, moved: 0, lost: 0,
       max: max === undefined ? 'none'
         : Number.isInteger(max) && max === Math.max(length, 1) ? 'ok' : 'wrong',
       slot: slotFinder(entries, length),
@@ -84,6 +86,8 @@
       var i = entries[k];
       m.ref[k] = text(lists[0][i]);
       m.name[k] = text(lists[1][i]);
+      if (watch && (m.name[k].indexOf('\ufffd') >= 0 ||
+          m.ref[k].indexOf('\ufffd') >= 0)) m.lost++;
       if (m.ref[k] === '.') { m.folder[k] = 1; m.kids[k] = []; m.folders++; }
       var p = numberOf(lists[2][i]), s = 0;
       if (p !== 0) {

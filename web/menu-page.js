@@ -2,14 +2,17 @@
 // call; which state the page is in (a menu, none, a broken one), the
 // charset it reads the menu in, the one keydown handler, and what the
 // converter may ask of it.
-/* global B2M, ref, nam, par, MAX */
+/* global B2M */
 (function (B2M) {
   'use strict';
 
   var page = {
     model: null,
-    canConvert: false, // the converter is beside the page
-    beside: true,      // the menu shown is a menu.js beside the page
+    canConvert: false, // the converter is beside the page, and allowed
+    beside: true,      // a menu.js is beside the page
+    action: 0,         // the newest action (a file, the kept menu); it wins
+    // The page's own place, one kept menu and one set of choices each.
+    place: location.href.replace(/[?#].*$/, ''),
     lang: 'en',        // the language of the page's words
     said: null,        // makes the status line anew in another language
     query: null,       // ?q=: the search the page opens with
@@ -82,22 +85,36 @@
     search.relabel();
   }
 
-  // The status line: `key` in the page's language, with `command` as code
-  // where the words hold {command}.
-  function say(key, params, command) {
-    tell(function () { return words.text(key, params); }, command);
+  function word(key, params) { return words.text(key, params); }
+
+  // Text with `command` as code where it holds {command}, into `el`.
+  function fill(el, text, command) {
+    var parts = text.split('{command}');
+    el.textContent = parts[0];
+    if (command && parts.length > 1) {
+      var code = document.createElement('code');
+      code.textContent = command;
+      code.dir = 'ltr';
+      el.append(code, parts.slice(1).join(''));
+    }
   }
-  function tell(make, command) {
-    var status = $('status');
+
+  // The status line, in a user's words and the page's language; builders'
+  // words (what the converter saw, a command) go to the details line below
+  // it: `details` is [key, params]. Said again when the language changes.
+  function say(key, params, command, details) {
+    tell(function () { return key ? words.text(key, params) : ''; },
+      command, details);
+  }
+  function tell(make, command, details) {
     page.said = function () {
-      var parts = make().split('{command}');
-      status.textContent = parts[0];
-      if (command && parts.length > 1) {
-        var code = document.createElement('code');
-        code.textContent = command;
-        code.dir = 'ltr';
-        status.append(code, parts.slice(1).join(''));
-      }
+      fill($('status'), make(), command);
+      var box = $('details'), text = $('details-text');
+      box.hidden = !details;
+      text.textContent = '';
+      if (!details) return;
+      $('details-summary').textContent = words.text('details');
+      fill(text, words.text(details[0], details[1]), command);
     };
     page.said();
   }
@@ -106,19 +123,19 @@
   function reset(model) {
     page.model = model;
     tree.reset(model, model &&
-      'bookmarks2menu:open:' + location.pathname + ':' + (model.n - 1));
+      'bookmarks2menu:open:' + page.place + ':' + (model.n - 1));
     search.reset(model);
     actions.reset(model);
   }
 
   // What the page holds for a menu that cannot be shown.
-  function noMenu(key, params, command) {
+  function noMenu(key, params, command, details) {
     reset(null);
     $('find').hidden = true;
     $('actions').hidden = true;
     $('read-as-box').hidden = true;
     $('count').textContent = '';
-    say(key, params, command);
+    say(key, params, command, details);
   }
 
   function showCount(m) {
@@ -138,20 +155,45 @@
     return said.join(' ');
   }
 
-  // Shows the menu the arrays hold now, from scratch. `error`: the script
-  // that filled them failed.
-  function show(error, emptyHint) {
+  // Shows the menu as `load` read it, from scratch. `r` is what the
+  // reading gave: failed (the script that filled the arrays failed),
+  // refused (bytes that are not the converter's), or stale.
+  function show(r) {
+    if (r.stale) return;
     $('drop').hidden = true;
     $('convert-again').hidden = !page.canConvert;
     $('forget').hidden = !kept.has();
-    var m;
-    try { m = B2M.model.read(ref, nam, par, MAX); } catch { m = null; }
+    if (r.refused && load.hasBytes()) return refused(r.refused);
+    var a = load.arrays() || {}, m = null, error = r.failed;
+    // A UTF-8 run of menu.js beside counts the values that lost bytes as
+    // it reads them: no second look at every value.
+    var watch = !load.hasBytes() && load.charset() === 'utf-8';
+    try { m = B2M.model.read(a.ref, a.nam, a.par, a.max, watch); }
+    catch { m = null; }
+    var again = m && load.recheck(m.lost, chosen());
+    if (again) {
+      return again.then(function (r2) {
+        if (r2.stale) return;
+        if (r2.same) draw(m, error);
+        else show(r2);
+      });
+    }
+    draw(m, error);
+  }
+
+  // Bytes that the strict reader refused: a kept menu planted or damaged.
+  function refused(why) {
+    noMenu('keptDamaged', null, null,
+      ['notConverterLine', { line: why.line, reason: why.reason }]);
+    $('drop').hidden = !page.canConvert;
+  }
+
+  function draw(m, error) {
     if (!m) return noMenu('unreadable');
     var entries = m.n - 1;
     if (entries === 0 && (error || m.max === 'none'))
       return noMenu(error ? 'broken' : 'incompleteEmpty');
-    if (entries === 0) return noMenu(emptyHint ? emptyHint[0] : 'empty',
-      emptyHint && emptyHint[1]);
+    if (entries === 0) return noMenu('empty');
     m.untitled(words.text('untitled'));
     reset(m);
     tell(function () { return notes(m, error); });
@@ -166,13 +208,22 @@
     page.query = null;
   }
 
+  // No menu: the way in, and how a builder makes one, in the details.
+  // Where a policy forbids the converter, the box says so.
+  var command = 'bookmarks2menu bookmarks.html';
   function showMissing() {
-    noMenu('missing', {}, 'bookmarks2menu bookmarks.html');
-    // The button's name, in the language of the moment.
-    if (page.canConvert) tell(function () {
-      return words.text('missingHere', { open: words.text('openFile') });
-    }, 'bookmarks2menu bookmarks.html');
-    $('drop').hidden = !page.canConvert;
+    var blocked = !!B2M.convert && !page.canConvert;
+    if (page.canConvert)
+      noMenu('noMenuYet', null, command,
+        ['missingHere', { open: word('openFile') }]);
+    else
+      noMenu('noMenuYetBare', null, command, ['missing']);
+    $('details').open = !page.canConvert;
+    $('drop').hidden = !page.canConvert && !blocked;
+    $('drop-open').hidden = blocked;
+    $('blocked').hidden = !blocked;
+    if (blocked) $('blocked').textContent = word('notAllowed') + ': ' +
+      word('policy');
     $('convert-again').hidden = true;
   }
 
@@ -221,7 +272,7 @@
   // Each room, handed what it may call of the others.
   function makeRooms() {
     load = B2M.load.create();
-    kept = B2M.kept.create();
+    kept = B2M.kept.create(page.place);
     actions = B2M.actions.create({
       say: say,
       focusEntry: function (k) { tree.focusShown(k); },
@@ -272,21 +323,40 @@
 
   function forget() {
     $('forget').hidden = true;
+    var mine = ++page.action;
+    load.cancel();
     kept.forget().then(function () {
-      if (page.beside) return;
-      B2M.clearArrays();
+      if (page.beside || mine !== page.action) return;
       showMissing();
     });
   }
 
-  // No menu.js here: the last menu converted in this page, if any.
+  // After the next frame is painted: a long reading says so first.
+  function afterPaint(work) {
+    requestAnimationFrame(function () { setTimeout(work); });
+  }
+
+  // No menu.js here: the last menu converted in this page, if any. Reading
+  // a large one takes a while; a file dropped meanwhile wins.
   function showKept() {
+    var mine = ++page.action;
+    // Said at once where a recall is slow (a large menu), and once found.
+    var slow = setTimeout(function () {
+      if (mine === page.action) say('reading');
+    }, 200);
     kept.recall().then(function (v) {
-      if (!v) return;
-      load.use(v.bytes, v.declared);
-      return load.settle(v.chosen, false).then(function (failed) {
-        show(failed);
-        if (page.model) say('keptFrom', { name: v.name });
+      clearTimeout(slow);
+      if (mine !== page.action) return;
+      if (!v) return showMissing();
+      say('reading');
+      afterPaint(function () {
+        if (mine !== page.action) return;
+        load.use(v.bytes, v.declared);
+        load.settle(v.chosen).then(function (r) {
+          if (mine !== page.action) return;
+          show(r);
+          if (page.model) say('keptFrom', { name: v.name });
+        });
       });
     });
   }
@@ -295,12 +365,18 @@
 
   // Where a choice for menu.js beside the page is remembered.
   function choiceKey() {
-    return 'bookmarks2menu:charset:' + location.pathname + ':' +
-      Math.max(ref.length || 0, nam.length || 0, par.length || 0);
+    var a = load.arrays() || {};
+    var size = function (x) {
+      try { return Number(x.length) || 0; } catch { return 0; }
+    };
+    return 'bookmarks2menu:charset:' + page.place + ':' +
+      Math.max(size(a.ref || 0), size(a.nam || 0), size(a.par || 0));
   }
+  // Only a charset "Read as…" offers: another one stored could jam the
+  // page, with no way to undo it.
   function chosen() {
     if (load.hasBytes()) return kept.chosen();
-    try { return B2M.charset.named(localStorage.getItem(choiceKey()) || ''); }
+    try { return B2M.charset.offered(localStorage.getItem(choiceKey())); }
     catch { return null; }
   }
 
@@ -314,8 +390,9 @@
     } else {
       kept.choose(choice);
     }
-    load.settle(choice, false).then(function (failed) {
-      show(failed);
+    load.settle(choice).then(function (r) {
+      if (r.stale) return;
+      show(r);
       $('read-as').focus();
     });
   }
@@ -349,11 +426,26 @@
     listen();
     if (B2M.convert) page.canConvert = B2M.convert.start(converterSide);
     page.beside = !loaded.missing;
+    $('back-beside').addEventListener('click', function () {
+      location.reload();
+    });
     if (!page.beside) {
       showMissing();
       return showKept();
     }
-    load.settle(chosen(), loaded.failed).then(show);
+    load.beside(loaded.failed);
+    load.settle(chosen()).then(show);
+  }
+
+  function closeMore() {
+    if ($('more').classList.contains('open')) toggleMore(false);
+  }
+
+  // Whether the converter's bytes hold no entry: only the MAX line.
+  function emptyMenu(bytes) {
+    if (bytes.length > 64) return false;
+    var r = B2M.read.menu(bytes, 'utf-8');
+    return r.ok && r.menu.max === 1;
   }
 
   // What the converter may ask of the page: menu.js bytes shown, read in
@@ -361,18 +453,45 @@
   var converterSide = {
     say: say,
     words: words,
-    show: function (bytes, emptyHint, declared) {
+    word: word,
+    // A file was chosen: it wins over any reading under way.
+    start: function () {
+      load.cancel();
+      return ++page.action;
+    },
+    // Resolves to the entries shown; 0 for none, when the menu shown, if
+    // any, stays, and so does the way in.
+    show: function (bytes, name, declared) {
+      closeMore();
+      if (emptyMenu(bytes)) {
+        say('noBookmarks', null, null, ['onlyMax', { name: name }]);
+        return Promise.resolve(0);
+      }
+      var mine = page.action;
       load.use(bytes, declared);
-      return load.settle(null, false).then(function (failed) {
-        scrollTo(0, 0);
-        show(failed, emptyHint);
-        return page.model ? page.model.n - 1 : 0;
+      return new Promise(function (done) {
+        afterPaint(function () {
+          load.settle(null).then(function (r) {
+            if (mine !== page.action || r.stale) return done(0);
+            scrollTo(0, 0);
+            show(r);
+            done(page.model ? page.model.n - 1 : 0);
+          });
+        });
       });
     },
+    // Kept where no menu.js beside the page would win after a reload;
+    // said either way.
     keep: function (bytes, name, declared) {
+      if (page.beside) {
+        $('back-beside').hidden = false;
+        $('back-beside').textContent = word('backToBeside');
+        return Promise.resolve(say('convertedUntilLeave', { name: name }));
+      }
       return kept.keep(bytes, name, declared).then(function (done) {
-        $('forget').hidden = !done;
-        return done;
+        $('forget').hidden = done !== true;
+        if (done === true) say('convertedKept', { name: name });
+        else say('convertedStorageFailed', { name: name, reason: done });
       });
     },
   };

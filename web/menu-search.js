@@ -135,19 +135,29 @@
     // The words marked in s, as text nodes and <mark>s: s is folded a
     // character at a time, so that each match maps back to what is shown.
     function marked(s) {
-      var chars = Array.from(s), folded = '', starts = [];
+      var chars = Array.from(s), folded = '', starts = [], at, depth;
       chars.forEach(function (c) {
         starts.push(folded.length);
         folded += fold(c);
       });
       starts.push(folded.length);
+      // Each match adds one at its start and takes one at its end, so one
+      // pass over the folded text says what is covered: linear in s, however
+      // many matches it holds.
       var on = new Uint8Array(chars.length), any = false, c;
+      var cover = new Int32Array(folded.length + 1);
       hits.words.forEach(function (w) {
         for (var at = folded.indexOf(w); at >= 0;
-          at = folded.indexOf(w, at + 1))
-          for (c = 0; c < chars.length; c++)
-            if (starts[c + 1] > at && starts[c] < at + w.length) on[c] = 1;
+          at = folded.indexOf(w, at + 1)) {
+          cover[at]++;
+          cover[at + w.length]--;
+        }
       });
+      for (c = 0, at = 0, depth = 0; c < chars.length; c++)
+        for (; at < starts[c + 1]; at++) {
+          depth += cover[at];
+          if (depth > 0) on[c] = 1;
+        }
       // Marks that fold to nothing go with the letter before them.
       for (c = 0; c < chars.length; c++) {
         if (starts[c] === starts[c + 1] && c > 0) on[c] = on[c - 1];

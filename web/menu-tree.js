@@ -330,6 +330,13 @@
     }
 
     box.addEventListener('click', onClick);
+    // A row focused another way (a screen reader, Tab) is the current one:
+    // keys act on the row that has the focus.
+    box.addEventListener('focusin', function (event) {
+      if (!tree.model || !isRow(event.target)) return;
+      var k = tree.model.slot(Number(event.target.dataset.entry));
+      if (k > 0 && k !== tree.current) setCurrent(k);
+    });
 
     return {
       reset: reset, show: show, draw: draw, relabel: relabel, resized: resized,

@@ -97,6 +97,12 @@
     keptDamaged: 'This kept menu is damaged and cannot be shown',
     storageFailed: 'The browser’s storage failed: {reason}',
     readFailed: 'Something went wrong reading this file',
+    convertedUntilLeave: 'Converted {name}. It is shown until you leave this page; then the menu.js next to this page is shown again. To keep this menu, save it as that menu.js: Save replaces it.',
+    convertedStorageFailed: 'Converted {name}. This browser could not keep it ({reason}): save menu.js next to menu.html to keep it.',
+    noMenuYet: 'There is no menu here yet: open your bookmarks file below.',
+    noMenuYetBare: 'There is no menu here yet.',
+    onlyMax: 'The converter found no entries in {name}: its menu.js holds only the MAX line.',
+    notConverterLine: 'Line {line} of this menu is not what the converter writes ({reason}).',
   };
 
   var de = {
@@ -188,6 +194,12 @@
     keptDamaged: 'Dieses aufbewahrte Menü ist beschädigt und kann nicht angezeigt werden',
     storageFailed: 'Der Speicher des Browsers meldet einen Fehler: {reason}',
     readFailed: 'Beim Lesen dieser Datei ist etwas schiefgegangen',
+    convertedUntilLeave: '{name} umgewandelt. Das Menü wird angezeigt, bis Sie diese Seite verlassen; danach erscheint wieder die menu.js neben dieser Seite. Um dieses Menü zu behalten, speichern Sie es als diese menu.js: Speichern ersetzt sie.',
+    convertedStorageFailed: '{name} umgewandelt. Dieser Browser konnte es nicht aufbewahren ({reason}): Speichern Sie menu.js neben menu.html, um es zu behalten.',
+    noMenuYet: 'Hier gibt es noch kein Menü: Öffnen Sie unten Ihre Lesezeichendatei.',
+    noMenuYetBare: 'Hier gibt es noch kein Menü.',
+    onlyMax: 'Der Konverter hat in {name} keine Einträge gefunden: Seine menu.js enthält nur die MAX-Zeile.',
+    notConverterLine: 'Zeile {line} dieses Menüs ist nicht so, wie der Konverter sie schreibt ({reason}).',
   };
 
   var fr = {
@@ -279,6 +291,12 @@
     keptDamaged: 'Ce menu conservé est endommagé et ne peut pas être affiché',
     storageFailed: 'Le stockage du navigateur a échoué\u00a0: {reason}',
     readFailed: 'Un problème est survenu à la lecture de ce fichier',
+    convertedUntilLeave: '{name} converti. Ce menu est affiché jusqu’à ce que vous quittiez cette page\u00a0; ensuite, le menu.js à côté de cette page revient. Pour garder ce menu, enregistrez-le comme ce menu.js\u00a0: l’enregistrer le remplace.',
+    convertedStorageFailed: '{name} converti. Ce navigateur n’a pas pu le conserver ({reason})\u00a0: enregistrez menu.js à côté de menu.html pour le garder.',
+    noMenuYet: 'Il n’y a pas encore de menu ici\u00a0: ouvrez votre fichier de marque-pages ci-dessous.',
+    noMenuYetBare: 'Il n’y a pas encore de menu ici.',
+    onlyMax: 'Le convertisseur n’a trouvé aucun élément dans {name}\u00a0: son menu.js ne contient que la ligne MAX.',
+    notConverterLine: 'La ligne {line} de ce menu n’est pas ce qu’écrit le convertisseur ({reason}).',
   };
 
   var es = {
@@ -370,6 +388,12 @@
     keptDamaged: 'Este menú guardado está dañado y no se puede mostrar',
     storageFailed: 'Ha fallado el almacenamiento del navegador: {reason}',
     readFailed: 'Algo ha fallado al leer este archivo',
+    convertedUntilLeave: 'Se ha convertido {name}. Se muestra hasta que salgas de esta página; después vuelve a mostrarse el menu.js que está junto a esta página. Para conservar este menú, guárdalo como ese menu.js: al guardarlo, lo reemplaza.',
+    convertedStorageFailed: 'Se ha convertido {name}. Este navegador no ha podido guardarlo ({reason}): guarda menu.js junto a menu.html para conservarlo.',
+    noMenuYet: 'Aún no hay ningún menú aquí: abre abajo tu archivo de marcadores.',
+    noMenuYetBare: 'Aún no hay ningún menú aquí.',
+    onlyMax: 'El conversor no ha encontrado elementos en {name}: su menu.js solo contiene la línea MAX.',
+    notConverterLine: 'La línea {line} de este menú no es como la escribe el conversor ({reason}).',
   };
 
   var it = {
@@ -461,6 +485,12 @@
     keptDamaged: 'Questo menu conservato è danneggiato e non può essere mostrato',
     storageFailed: 'L’archiviazione del browser non è riuscita: {reason}',
     readFailed: 'Qualcosa è andato storto durante la lettura di questo file',
+    convertedUntilLeave: '{name} convertito. Resta visibile finché non lasci questa pagina; poi torna il menu.js accanto a questa pagina. Per tenere questo menu, salvalo come quel menu.js: salvandolo lo sostituisci.',
+    convertedStorageFailed: '{name} convertito. Questo browser non è riuscito a conservarlo ({reason}): salva menu.js accanto a menu.html per tenerlo.',
+    noMenuYet: 'Qui non c’è ancora nessun menu: apri qui sotto il tuo file dei segnalibri.',
+    noMenuYetBare: 'Qui non c’è ancora nessun menu.',
+    onlyMax: 'Il convertitore non ha trovato elementi in {name}: il suo menu.js contiene solo la riga MAX.',
+    notConverterLine: 'La riga {line} di questo menu non è come la scrive il convertitore ({reason}).',
   };
 
   var pt = {
@@ -552,6 +582,12 @@
     keptDamaged: 'Este menu guardado está danificado e não pode ser mostrado',
     storageFailed: 'O armazenamento do navegador falhou: {reason}',
     readFailed: 'Algo deu errado ao ler este arquivo',
+    convertedUntilLeave: '{name} convertido. Ele é mostrado até você sair desta página; depois, volta o menu.js que está ao lado desta página. Para manter este menu, salve-o como esse menu.js: salvar o substitui.',
+    convertedStorageFailed: '{name} convertido. Este navegador não conseguiu guardá-lo ({reason}): salve menu.js ao lado de menu.html para mantê-lo.',
+    noMenuYet: 'Ainda não há nenhum menu aqui: abra abaixo o seu arquivo de favoritos.',
+    noMenuYetBare: 'Ainda não há nenhum menu aqui.',
+    onlyMax: 'O conversor não encontrou nenhum item em {name}: o menu.js dele contém só a linha MAX.',
+    notConverterLine: 'A linha {line} deste menu não é como o conversor a escreve ({reason}).',
   };
 
   var nl = {
@@ -643,6 +679,12 @@
     keptDamaged: 'Dit bewaarde menu is beschadigd en kan niet worden getoond',
     storageFailed: 'De opslag van de browser is mislukt: {reason}',
     readFailed: 'Er ging iets mis bij het lezen van dit bestand',
+    convertedUntilLeave: '{name} omgezet. Het wordt getoond tot u deze pagina verlaat; daarna verschijnt weer de menu.js naast deze pagina. Wilt u dit menu houden, sla het dan op als die menu.js: opslaan vervangt die.',
+    convertedStorageFailed: '{name} omgezet. Deze browser kon het niet bewaren ({reason}): sla menu.js op naast menu.html om het te houden.',
+    noMenuYet: 'Hier is nog geen menu: open hieronder uw bladwijzerbestand.',
+    noMenuYetBare: 'Hier is nog geen menu.',
+    onlyMax: 'De omzetter vond geen items in {name}: de menu.js ervan bevat alleen de MAX-regel.',
+    notConverterLine: 'Regel {line} van dit menu is niet zoals de omzetter die schrijft ({reason}).',
   };
 
   var pl = {
@@ -734,6 +776,12 @@
     keptDamaged: 'To przechowywane menu jest uszkodzone i nie można go wyświetlić',
     storageFailed: 'Pamięć przeglądarki zawiodła: {reason}',
     readFailed: 'Coś poszło nie tak podczas odczytu tego pliku',
+    convertedUntilLeave: 'Przekonwertowano plik {name}. Menu jest widoczne, dopóki nie opuścisz tej strony; potem wraca menu.js leżący obok tej strony. Aby zachować to menu, zapisz je jako ten menu.js: zapis go zastąpi.',
+    convertedStorageFailed: 'Przekonwertowano plik {name}. Ta przeglądarka nie mogła go przechować ({reason}): zapisz menu.js obok menu.html, aby je zachować.',
+    noMenuYet: 'Nie ma tu jeszcze menu: otwórz poniżej swój plik zakładek.',
+    noMenuYetBare: 'Nie ma tu jeszcze menu.',
+    onlyMax: 'Konwerter nie znalazł żadnych pozycji w pliku {name}: jego menu.js zawiera tylko wiersz MAX.',
+    notConverterLine: 'Wiersz {line} tego menu nie jest taki, jaki zapisuje konwerter ({reason}).',
   };
 
   var ru = {
@@ -825,6 +873,12 @@
     keptDamaged: 'Это сохранённое меню повреждено и не может быть показано',
     storageFailed: 'Сбой хранилища браузера: {reason}',
     readFailed: 'При чтении этого файла что-то пошло не так',
+    convertedUntilLeave: 'Файл {name} преобразован. Меню показано, пока вы не покинете эту страницу; затем снова появится menu.js, лежащий рядом с ней. Чтобы сохранить это меню, сохраните его как этот menu.js: сохранение заменит его.',
+    convertedStorageFailed: 'Файл {name} преобразован. Этот браузер не смог его сохранить ({reason}): сохраните menu.js рядом с menu.html, чтобы оставить его.',
+    noMenuYet: 'Здесь пока нет меню: откройте ниже свой файл закладок.',
+    noMenuYetBare: 'Здесь пока нет меню.',
+    onlyMax: 'Преобразователь не нашёл записей в {name}: его menu.js содержит только строку MAX.',
+    notConverterLine: 'Строка {line} этого меню не такая, какую пишет преобразователь ({reason}).',
   };
 
   var uk = {
@@ -916,6 +970,12 @@
     keptDamaged: 'Це збережене меню пошкоджено, і його не можна показати',
     storageFailed: 'Збій сховища браузера: {reason}',
     readFailed: 'Під час читання цього файлу щось пішло не так',
+    convertedUntilLeave: 'Файл {name} перетворено. Меню показано, доки ви не залишите цю сторінку; потім знову з’явиться menu.js, що лежить поруч із нею. Щоб зберегти це меню, збережіть його як цей menu.js: збереження замінить його.',
+    convertedStorageFailed: 'Файл {name} перетворено. Цей браузер не зміг його зберегти ({reason}): збережіть menu.js поруч із menu.html, щоб залишити його.',
+    noMenuYet: 'Тут ще немає меню: відкрийте нижче свій файл закладок.',
+    noMenuYetBare: 'Тут ще немає меню.',
+    onlyMax: 'Перетворювач не знайшов записів у {name}: його menu.js містить лише рядок MAX.',
+    notConverterLine: 'Рядок {line} цього меню не такий, який пише перетворювач ({reason}).',
   };
 
   var tr = {
@@ -1007,6 +1067,12 @@
     keptDamaged: 'Saklanan bu menü bozuk ve gösterilemiyor',
     storageFailed: 'Tarayıcının depolama alanı başarısız oldu: {reason}',
     readFailed: 'Bu dosya okunurken bir sorun oluştu',
+    convertedUntilLeave: '{name} dönüştürüldü. Bu sayfadan ayrılana kadar gösterilir; sonra bu sayfanın yanındaki menu.js yeniden gösterilir. Bu menüyü saklamak için onu o menu.js olarak kaydedin: kaydetmek onu değiştirir.',
+    convertedStorageFailed: '{name} dönüştürüldü. Bu tarayıcı menüyü saklayamadı ({reason}): saklamak için menu.js dosyasını menu.html dosyasının yanına kaydedin.',
+    noMenuYet: 'Burada henüz bir menü yok: yer imleri dosyanızı aşağıdan açın.',
+    noMenuYetBare: 'Burada henüz bir menü yok.',
+    onlyMax: 'Dönüştürücü {name} içinde hiç öğe bulamadı: menu.js dosyasında yalnızca MAX satırı var.',
+    notConverterLine: 'Bu menünün {line}. satırı dönüştürücünün yazdığı gibi değil ({reason}).',
   };
 
   var zhHans = {
@@ -1098,6 +1164,12 @@
     keptDamaged: '保存的这个菜单已损坏，无法显示',
     storageFailed: '浏览器存储出错：{reason}',
     readFailed: '读取此文件时出错',
+    convertedUntilLeave: '已转换 {name}。它会一直显示到你离开此页面；之后会重新显示此页面旁边的 menu.js。若要保留此菜单，请将它保存为那个 menu.js：保存会替换它。',
+    convertedStorageFailed: '已转换 {name}。此浏览器未能保存它（{reason}）：若要保留，请将 menu.js 保存到 menu.html 旁边。',
+    noMenuYet: '这里还没有菜单：请在下方打开你的书签文件。',
+    noMenuYetBare: '这里还没有菜单。',
+    onlyMax: '转换器在 {name} 中未找到任何条目：它的 menu.js 只有 MAX 行。',
+    notConverterLine: '此菜单的第 {line} 行不是转换器写出的内容（{reason}）。',
   };
 
   var zhHant = {
@@ -1189,6 +1261,12 @@
     keptDamaged: '保存的這個選單已損壞，無法顯示',
     storageFailed: '瀏覽器儲存空間發生錯誤：{reason}',
     readFailed: '讀取此檔案時發生錯誤',
+    convertedUntilLeave: '已轉換 {name}。它會一直顯示到你離開此頁面；之後會重新顯示此頁面旁邊的 menu.js。若要保留此選單，請將它儲存為那個 menu.js：儲存會取代它。',
+    convertedStorageFailed: '已轉換 {name}。此瀏覽器未能保存它（{reason}）：若要保留，請將 menu.js 儲存在 menu.html 旁邊。',
+    noMenuYet: '這裡還沒有選單：請在下方開啟你的書籤檔案。',
+    noMenuYetBare: '這裡還沒有選單。',
+    onlyMax: '轉換器在 {name} 中找不到任何項目：它的 menu.js 只有 MAX 行。',
+    notConverterLine: '此選單的第 {line} 行不是轉換器寫出的內容（{reason}）。',
   };
 
   var ja = {
@@ -1280,6 +1358,12 @@
     keptDamaged: '保存されたこのメニューは壊れているため、表示できません',
     storageFailed: 'ブラウザーのストレージでエラーが発生しました：{reason}',
     readFailed: 'このファイルの読み込み中に問題が発生しました',
+    convertedUntilLeave: '{name} を変換しました。このページを離れるまで表示されます。その後は、このページの隣にある menu.js が再び表示されます。このメニューを残すには、その menu.js として保存してください。保存すると置き換わります。',
+    convertedStorageFailed: '{name} を変換しました。このブラウザーはメニューを保存できませんでした（{reason}）。残しておくには、menu.js を menu.html の隣に保存してください。',
+    noMenuYet: 'ここにはまだメニューがありません。下からブックマークファイルを開いてください。',
+    noMenuYetBare: 'ここにはまだメニューがありません。',
+    onlyMax: '変換ツールは {name} に項目を見つけられませんでした。その menu.js には MAX 行しかありません。',
+    notConverterLine: 'このメニューの {line} 行目は、変換ツールが書き出す形ではありません（{reason}）。',
   };
 
   var ko = {
@@ -1371,6 +1455,12 @@
     keptDamaged: '보관된 이 메뉴가 손상되어 표시할 수 없습니다',
     storageFailed: '브라우저 저장소에 문제가 생겼습니다: {reason}',
     readFailed: '이 파일을 읽는 중에 문제가 생겼습니다',
+    convertedUntilLeave: '{name}을(를) 변환했습니다. 이 페이지를 떠날 때까지 표시되며, 그 후에는 이 페이지 옆의 menu.js가 다시 표시됩니다. 이 메뉴를 보관하려면 그 menu.js로 저장하세요. 저장하면 기존 파일이 바뀝니다.',
+    convertedStorageFailed: '{name}을(를) 변환했습니다. 이 브라우저가 메뉴를 보관하지 못했습니다({reason}). 보관하려면 menu.js를 menu.html 옆에 저장하세요.',
+    noMenuYet: '아직 메뉴가 없습니다. 아래에서 북마크 파일을 여세요.',
+    noMenuYetBare: '아직 메뉴가 없습니다.',
+    onlyMax: '변환기가 {name}에서 항목을 찾지 못했습니다. 그 menu.js에는 MAX 줄만 있습니다.',
+    notConverterLine: '이 메뉴의 {line}번째 줄은 변환기가 쓰는 형식이 아닙니다({reason}).',
   };
 
   var ar = {
@@ -1462,6 +1552,12 @@
     keptDamaged: 'هذه القائمة المحفوظة تالفة ولا يمكن عرضها',
     storageFailed: 'فشل تخزين المتصفح: {reason}',
     readFailed: 'حدث خطأ أثناء قراءة هذا الملف',
+    convertedUntilLeave: 'حُوِّل {name}. تظهر القائمة حتى تغادر هذه الصفحة، ثم يعود ملف menu.js الموجود بجانبها. لتحتفظ بهذه القائمة، احفظها باسم ذلك الملف menu.js: الحفظ يستبدله.',
+    convertedStorageFailed: 'حُوِّل {name}. لم يتمكن هذا المتصفح من الاحتفاظ بالقائمة ({reason}): احفظ menu.js بجانب menu.html لتحتفظ بها.',
+    noMenuYet: 'لا توجد قائمة هنا بعد: افتح ملف إشاراتك المرجعية أدناه.',
+    noMenuYetBare: 'لا توجد قائمة هنا بعد.',
+    onlyMax: 'لم يجد المحوِّل أي عنصر في {name}: ملف menu.js الناتج لا يحوي إلا سطر MAX.',
+    notConverterLine: 'السطر {line} من هذه القائمة ليس مما يكتبه المحوِّل ({reason}).',
   };
 
   var fa = {
@@ -1553,6 +1649,12 @@
     keptDamaged: 'این منوی نگه‌داشته‌شده آسیب دیده است و نمایش داده نمی‌شود',
     storageFailed: 'فضای ذخیره‌سازی مرورگر با خطا روبه‌رو شد: {reason}',
     readFailed: 'هنگام خواندن این فایل مشکلی پیش آمد',
+    convertedUntilLeave: '{name} تبدیل شد. تا وقتی از این صفحه بیرون نروید نشان داده می‌شود؛ پس از آن menu.js کنار این صفحه دوباره نشان داده می‌شود. برای نگه‌داشتن این منو، آن را به‌جای همان menu.js ذخیره کنید: ذخیره آن را جایگزین می‌کند.',
+    convertedStorageFailed: '{name} تبدیل شد. این مرورگر نتوانست آن را نگه دارد ({reason}): برای نگه‌داشتنش، menu.js را کنار menu.html ذخیره کنید.',
+    noMenuYet: 'هنوز منویی اینجا نیست: فایل نشانک‌های خود را در پایین باز کنید.',
+    noMenuYetBare: 'هنوز منویی اینجا نیست.',
+    onlyMax: 'مبدل در {name} هیچ موردی پیدا نکرد: menu.js آن فقط سطر MAX را دارد.',
+    notConverterLine: 'سطر {line} این منو آن چیزی نیست که مبدل می‌نویسد ({reason}).',
   };
 
   // Each table by its tag, and each language's own name, for a chooser.
