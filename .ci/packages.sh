@@ -7,12 +7,14 @@
 # old index of that part. That is no reason to stop: the install decides
 # whether what is there is enough. With a stale i386 index the 32-bit Wine
 # cannot come from the default candidates (amd64 libraries from the
-# security suite, i386 ones only from the release), so a failed install is
-# tried once more with every package taken from the release's own index,
-# where both architectures agree. A package that still cannot be installed
-# fails, named.
+# security suite, i386 ones only from the release), so after a failed
+# install the packages named after --together (those that share libraries
+# across the two architectures) are installed from the release's own
+# index, where both agree, and the rest as usual. A package that still
+# cannot be installed fails, named.
 #
-#   .ci/packages.sh PACKAGE...      (arch-qualified names like wine32:i386 too)
+#   .ci/packages.sh PACKAGE... [--together PACKAGE...]
+#   (arch-qualified names like wine32:i386 too)
 set -uo pipefail
 
 # The release everything can be taken from alike.
@@ -50,11 +52,20 @@ name_the_uninstallable() {
 }
 
 main() {
-  local missing
-  mapfile -t missing < <(missing_of "$@")
+  local p apart=() together=() into=apart
+  for p in "$@"; do
+    if [[ $p == --together ]]; then
+      into=together
+    elif [[ $into == apart ]]; then
+      apart+=("$p")
+    else
+      together+=("$p")
+    fi
+  done
+  local missing missing_apart missing_together
+  mapfile -t missing < <(missing_of "$@" | grep -vx -- --together)
   ((${#missing[@]})) || return 0
   echo "packages: installing ${missing[*]}"
-  local p
   for p in "${missing[@]}"; do
     case $p in
     *:i386)
@@ -67,10 +78,19 @@ main() {
   apt_install "${missing[@]}" && return 0
   local rel
   rel=$(release)
-  if [[ -n $rel ]]; then
-    echo "packages: retrying with every package from $rel alone" >&2
-    apt_install -t "$rel" "${missing[@]}" && return 0
+  mapfile -t missing_apart < <(missing_of "${apart[@]}")
+  mapfile -t missing_together < <(missing_of "${together[@]}")
+  echo "packages: retrying: ${missing_together[*]:-nothing} from $rel alone," \
+    "the rest as usual" >&2
+  local ok=1
+  if ((${#missing_apart[@]})); then
+    apt_install "${missing_apart[@]}" || ok=0
   fi
+  if ((${#missing_together[@]})); then
+    apt_install ${rel:+-t "$rel"} "${missing_together[@]}" || ok=0
+  fi
+  ((ok)) && return 0
+  mapfile -t missing < <(missing_of "$@" | grep -vx -- --together)
   name_the_uninstallable "${missing[@]}"
   return 1
 }
