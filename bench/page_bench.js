@@ -14,38 +14,12 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const { launch, median } = require('./browser');
+const { launch, median, bigExport } = require('./browser');
 
 const [converter, runs = '7'] = process.argv.slice(2);
 const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'b2m-page-bench-'));
 
-// 100,000 entries: 90 folders of 999 links, then one of 10,000, and titles
-// with words to search.
-function exportOf() {
-  const words = 'news research daily notes kernel recipes travel music maps'
-    .split(' ');
-  const out = ['<DL><p>'];
-  let n = 0;
-  const link = () => {
-    n++;
-    out.push(`<DT><A HREF="https://example.org/${n}?ref=bm">` +
-      `${words[n % 9]} ${words[(n * 7) % 9]} page ${n}</A>`);
-  };
-  for (let f = 0; n < 89999; f++) {
-    out.push(`<DT><H3 ADD_DATE="1">Folder ${f}</H3>`, '<DL><p>');
-    n++;
-    for (let i = 0; i < 999 && n < 89999; i++) link();
-    out.push('</DL><p>');
-  }
-  // Last, so that End in it goes to its last link.
-  out.push('<DT><H3 ADD_DATE="1">Big folder</H3>', '<DL><p>');
-  n++;
-  for (let i = 0; i < 10000; i++) link();
-  out.push('</DL><p>', '</DL><p>');
-  return out.join('\n') + '\n';
-}
-
-fs.writeFileSync(path.join(dir, 'in.html'), exportOf());
+fs.writeFileSync(path.join(dir, 'in.html'), bigExport());
 execFileSync(path.resolve(converter), ['in.html'], { cwd: dir });
 // The page as built, next to the converter.
 fs.cpSync(path.join(path.dirname(converter), 'page'), dir, { recursive: true });

@@ -11,33 +11,10 @@ const os = require('os');
 const path = require('path');
 const vm = require('vm');
 const { execFileSync } = require('child_process');
+const { launch, median, bigExport } = require('./browser');
 
 const [converter, runs = '9', other] = process.argv.slice(2);
 const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'b2m-read-bench-'));
-
-// As in page_bench.js: 90 folders of 999 links, then one of 10,000.
-function exportOf() {
-  const words = 'news research daily notes kernel recipes travel music maps'
-    .split(' ');
-  const out = ['<DL><p>'];
-  let n = 0;
-  const link = () => {
-    n++;
-    out.push(`<DT><A HREF="https://example.org/${n}?ref=bm">` +
-      `${words[n % 9]} ${words[(n * 7) % 9]} page ${n}</A>`);
-  };
-  for (let f = 0; n < 89999; f++) {
-    out.push(`<DT><H3 ADD_DATE="1">Folder ${f}</H3>`, '<DL><p>');
-    n++;
-    for (let i = 0; i < 999 && n < 89999; i++) link();
-    out.push('</DL><p>');
-  }
-  out.push('<DT><H3 ADD_DATE="1">Big folder</H3>', '<DL><p>');
-  n++;
-  for (let i = 0; i < 10000; i++) link();
-  out.push('</DL><p>', '</DL><p>');
-  return out.join('\n') + '\n';
-}
 
 function menuOf(input) {
   execFileSync(path.resolve(converter), [path.resolve(input)], { cwd: dir });
@@ -48,8 +25,6 @@ const context = vm.createContext({ B2M: {}, TextDecoder });
 vm.runInContext(fs.readFileSync(path.join(__dirname, '../web/menu-read.js'),
   'utf8'), context);
 const read = context.B2M.read;
-
-const median = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
 
 // Medians of each piece of work, taking turns, so that a busy machine
 // slows them alike.
@@ -85,7 +60,6 @@ function bench(name, bytes) {
 
 // In a fresh tab each time: the bytes fetched, then read, or run.
 async function inChromium(name, bytes) {
-  const { launch } = require('./browser');
   const browser = await launch();
   const files = { 'read.js': fs.readFileSync(path.join(__dirname,
     '../web/menu-read.js')), 'menu.js': Buffer.from(bytes),
@@ -132,7 +106,7 @@ async function inChromium(name, bytes) {
 
 (async () => {
   try {
-    fs.writeFileSync(path.join(dir, 'in.html'), exportOf());
+    fs.writeFileSync(path.join(dir, 'in.html'), bigExport());
     const menus = [['page_bench export', menuOf(path.join(dir, 'in.html'))]];
     if (other) menus.push([path.basename(other), menuOf(other)]);
     for (const [name, bytes] of menus) bench(name, bytes);

@@ -26,6 +26,15 @@ bool to_conversion(void *target, const char *bytes, size_t size) {
   std::memcpy(room, bytes, size);
   return add_input(c, size);
 }
+
+// The reader's answer, built in or loaded, as a failure or none.
+StoreFailure run_reader(decltype(&b2m_store_lines) lines, std::string_view file,
+                        Conversion &c) {
+  char reason[256] = "";
+  const int r =
+      lines(file.data(), file.size(), to_conversion, &c, reason, sizeof reason);
+  return {r > 0 ? r : 0, r < 0 ? reason : ""};
+}
 #endif
 
 // How many bytes are left from where `file` stands; 0 when it cannot tell.
@@ -90,10 +99,7 @@ StoreFailure read_lines(std::string_view file, Conversion &c) {
     failure.reason =
         "cannot load the bookmark store reader: " + std::string(dlerror());
   } else {
-    char reason[256] = "";
-    const int r = lines(file.data(), file.size(), to_conversion, &c, reason,
-                        sizeof reason);
-    failure = {r > 0 ? r : 0, r < 0 ? reason : ""};
+    failure = run_reader(lines, file, c);
   }
   dlclose(module); // nothing of it is kept
   return failure;
@@ -104,10 +110,7 @@ StoreFailure read_lines(std::string_view, Conversion &) {
 }
 #else
 StoreFailure read_lines(std::string_view file, Conversion &c) {
-  char reason[256] = "";
-  const int r = b2m_store_lines(file.data(), file.size(), to_conversion, &c,
-                                reason, sizeof reason);
-  return {r > 0 ? r : 0, r < 0 ? reason : ""};
+  return run_reader(b2m_store_lines, file, c);
 }
 #endif
 
