@@ -9,10 +9,6 @@
 #include <cstring>
 #include <new>
 
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
-
 namespace b2m {
 
 namespace dom = simdjson::dom;
@@ -445,24 +441,6 @@ void put_firefox_store(Lines &lines, const StoreTree &t) {
 
 constexpr std::size_t padding = simdjson::SIMDJSON_PADDING;
 
-// A fresh buffer of `capacity` bytes. Linux backs a large one with huge
-// pages where it may: faulting a store in 4 KiB at a time costs more than
-// parsing it.
-bool fresh(Buffer &buffer, std::size_t capacity) {
-#ifdef __linux__
-  constexpr std::size_t huge = 2 << 20;
-  void *bytes = nullptr;
-  if (capacity >= 2 * huge && posix_memalign(&bytes, huge, capacity) == 0) {
-    madvise(bytes, capacity - capacity % huge, MADV_HUGEPAGE);
-    buffer.bytes.reset(static_cast<char *>(bytes));
-    buffer.capacity = capacity;
-    buffer.size = 0;
-    return true;
-  }
-#endif
-  return resize(buffer, capacity);
-}
-
 // A .jsonlz4: the header, then one LZ4 block of the JSON, into `json`.
 std::string decompress(std::string_view file, Buffer &json) {
   if (file.size() < lz4_header)
@@ -496,6 +474,14 @@ Parsed parse_json(std::string_view json, Buffer owned) {
     return failed_errno(ENOMEM);
   StoreTree &t = *s.tree;
   t.bytes = std::move(owned);
+  if (t.parser.allocate(json.size()) != simdjson::SUCCESS ||
+      t.parser.doc.allocate(json.size()) != simdjson::SUCCESS)
+    return failed_errno(ENOMEM);
+  // The parser's own buffers are the most of what a store touches.
+  huge_pages(t.parser.doc.tape.get(), 8 * json.size());
+  huge_pages(t.parser.doc.string_buf.get(), 5 * json.size() / 3);
+  huge_pages(t.parser.implementation->structural_indexes.get(),
+             4 * json.size());
   dom::element top;
   const simdjson::error_code e =
       t.parser.parse(json.data(), json.size(), false).get(top);

@@ -1,7 +1,12 @@
 #include "output.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace b2m {
 
@@ -16,6 +21,43 @@ bool resize(Buffer &buffer, std::size_t capacity) {
   buffer.capacity = capacity;
   buffer.size = std::min(buffer.size, capacity);
   return true;
+}
+
+#ifdef __linux__
+namespace {
+constexpr std::size_t huge_page = 2 << 20;
+}
+#endif
+
+void huge_pages(void *bytes, std::size_t size) {
+#ifdef __linux__
+  // Only whole huge pages inside the range: the advice splits the mapping
+  // at its ends.
+  const auto at = reinterpret_cast<std::uintptr_t>(bytes);
+  const std::uintptr_t from = (at + huge_page - 1) / huge_page * huge_page;
+  const std::uintptr_t to = (at + size) / huge_page * huge_page;
+  if (to > from)
+    madvise(reinterpret_cast<void *>(from), to - from, MADV_HUGEPAGE);
+#else
+  (void)bytes;
+  (void)size;
+#endif
+}
+
+bool fresh(Buffer &buffer, std::size_t capacity) {
+#ifdef __linux__
+  void *bytes = nullptr;
+  if (capacity >= 2 * huge_page &&
+      posix_memalign(&bytes, huge_page, capacity) == 0) {
+    huge_pages(bytes, capacity);
+    buffer.bytes.reset(static_cast<char *>(bytes));
+    buffer.capacity = capacity;
+    buffer.size = 0;
+    return true;
+  }
+#endif
+  buffer.size = 0;
+  return resize(buffer, capacity);
 }
 
 // With a drain, whole flush-size pieces go out first: writes of whole

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <system_error>
@@ -14,6 +15,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <sys/mman.h>
 #include <unistd.h>
 #endif
 
@@ -434,5 +436,82 @@ bool put_text(std::FILE *stream, std::string_view text) {
 #endif
   return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
 }
+
+#ifdef _WIN32
+bool map_file(std::FILE *, std::size_t, std::size_t, MappedFile &) {
+  return false;
+}
+bool unmap_file(MappedFile &) {
+  return true;
+}
+#else
+namespace {
+
+// The mapped file, for the bus-error handler: pages a file loses to a
+// writer while mapped fault. The handler puts zero pages in their place,
+// so the parse ends in an error, and notes it.
+volatile std::uintptr_t mapped_from = 0, mapped_to = 0, mapped_page = 4096;
+volatile std::sig_atomic_t mapped_shrank = 0;
+struct sigaction bus_before;
+
+extern "C" void zero_lost_pages(int, siginfo_t *info, void *) {
+  const auto at = reinterpret_cast<std::uintptr_t>(info->si_addr);
+  if (at < mapped_from || at >= mapped_to) {
+    sigaction(SIGBUS, &bus_before, nullptr); // not ours: fault again
+    return;
+  }
+  const std::uintptr_t page = at / mapped_page * mapped_page;
+  mapped_shrank = 1;
+  mmap(reinterpret_cast<void *>(page), mapped_to - page, PROT_READ,
+       MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
+}
+
+} // namespace
+
+bool map_file(std::FILE *file, std::size_t read, std::size_t padding,
+              MappedFile &map) {
+  struct stat s;
+  const int fd = fileno(file);
+  const long at = std::ftell(file);
+  if (fd < 0 || fstat(fd, &s) != 0 || !S_ISREG(s.st_mode) || at < 0 ||
+      static_cast<std::size_t>(at) != read || s.st_size <= 0)
+    return false;
+  const std::size_t size = static_cast<std::size_t>(s.st_size);
+  const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+  const std::size_t length = (size + padding + page - 1) / page * page;
+  // Zero pages first, then the file over them: the padding past the
+  // file's last page reads as zeros.
+  void *room =
+      mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (room == MAP_FAILED)
+    return false;
+  struct sigaction now = {};
+  now.sa_sigaction = zero_lost_pages;
+  now.sa_flags = SA_SIGINFO;
+  sigemptyset(&now.sa_mask);
+  if (mmap(room, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, fd,
+           0) == MAP_FAILED ||
+      sigaction(SIGBUS, &now, &bus_before) != 0) {
+    munmap(room, length);
+    return false;
+  }
+  map = {static_cast<const char *>(room), size, length};
+  mapped_page = page;
+  mapped_shrank = 0;
+  mapped_from = reinterpret_cast<std::uintptr_t>(room);
+  mapped_to = mapped_from + length;
+  return true;
+}
+
+bool unmap_file(MappedFile &map) {
+  if (map.bytes == nullptr)
+    return true;
+  munmap(const_cast<char *>(map.bytes), map.length);
+  sigaction(SIGBUS, &bus_before, nullptr);
+  mapped_from = mapped_to = 0;
+  map = {};
+  return mapped_shrank == 0;
+}
+#endif
 
 } // namespace b2m

@@ -47,6 +47,23 @@ void discard_menu(MenuTarget &menu);
 // so no letter turns into '?' in its code page.
 bool put_text(std::FILE *stream, std::string_view text);
 
+// A whole regular file, mapped read-only where the system can, with at
+// least `padding` zero bytes readable after it: a large store is parsed
+// where it lies, with no copy and no fresh memory to fault in.
+struct MappedFile {
+  const char *bytes = nullptr; // null when not mapped: read it instead
+  std::size_t size = 0;
+  std::size_t length = 0; // of the mapping
+};
+// Maps `file`, whose first `read` bytes have been read through it; false
+// for anything but a regular file read from its start, or on a failure.
+// One file at a time.
+bool map_file(std::FILE *file, std::size_t read, std::size_t padding,
+              MappedFile &map);
+// Unmaps it; false when the file was cut shorter while mapped, and what
+// was lost read as zeros.
+bool unmap_file(MappedFile &map);
+
 std::string wtf8_from_utf16(std::u16string_view name);
 std::u16string utf16_from_wtf8(std::string_view name);
 

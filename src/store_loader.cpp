@@ -2,6 +2,7 @@
 // built in or, where the JSON and LZ4 libraries are shared ones, loaded as
 // a module for this file alone.
 #include "bookmark_store.hpp"
+#include "platform.hpp"
 
 #include <cerrno>
 #include <cstring>
@@ -51,7 +52,7 @@ std::size_t bytes_left(std::FILE *file) {
 // The whole file, which began with `first`, and store_padding bytes after
 // it; an error number on failure. Read in one go where the size is known.
 int read_rest(std::FILE *file, std::string_view first, Buffer &bytes) {
-  if (!resize(bytes, first.size() + bytes_left(file) + store_padding + 1))
+  if (!fresh(bytes, first.size() + bytes_left(file) + store_padding + 1))
     return ENOMEM;
   std::memcpy(bytes.bytes.get(), first.data(), first.size());
   bytes.size = first.size();
@@ -117,6 +118,13 @@ StoreFailure read_lines(std::string_view file, Conversion &c) {
 } // namespace
 
 StoreFailure add_store(Conversion &c, std::FILE *file, std::string_view first) {
+  MappedFile map;
+  if (map_file(file, first.size(), store_padding, map)) {
+    StoreFailure failure = read_lines({map.bytes, map.size}, c);
+    if (!unmap_file(map))
+      failure = {0, "the file was cut short while it was read"};
+    return failure;
+  }
   Buffer bytes;
   if (const int err = read_rest(file, first, bytes))
     return {err, {}};
