@@ -5,11 +5,12 @@
 //
 // A store is read and parsed whole before any of its lines is handed on,
 // so that one cut short or broken keeps the last menu. Memory for a store
-// of n bytes (after decompression): the file as read, with a little
-// padding, and simdjson's tape (8 n), structural indexes (4 n) and strings
-// (5 n / 3), so about 15 n of address space, plus the compressed file for
-// a .jsonlz4; of it, only what the store fills is ever touched, about 2 n
-// resident for a browser's store.
+// of n bytes (after decompression): the file, mapped where the system can
+// (else read into memory), with a little padding, and simdjson's tape
+// (8 n), structural indexes (4 n) and strings (5 n / 3), so about 15 n of
+// address space, plus the compressed file for a .jsonlz4; of it, only what
+// the store fills is ever touched, about 2 n resident for a browser's
+// store, half of it the file's own pages where it is mapped.
 //
 // The reader, with the JSON and LZ4 libraries, is a module of its own
 // where the system has them as shared libraries: the executable loads it
