@@ -266,12 +266,12 @@ async function convertsAndKeeps(b, problems) {
 // kept for the page; then ?q= and Enter, which opens the first match.
 async function speaks(b, problems) {
   const url = site.site(foreignMenu);
-  for (const [lang, dir] of languages) {
+  for (const [lang, dir, own] of languages) {
     await b.goto(`${url}?lang=${lang}#open`);
     await until(b, () => !!document.querySelector('[role="treeitem"]'));
     const root = await b.run(() => document.documentElement.lang + ',' +
       document.documentElement.dir);
-    if (root !== `${lang},${dir}`) problems.push(`${lang}: ${root}`);
+    if (root !== `${own},${dir}`) problems.push(`${lang}: ${root}`);
     const left = [...await b.run(englishShown),
       ...await b.run(englishShown, '\u0430')];
     if (left.length) problems.push(`${lang} shows ${left.slice(0, 3)}`);

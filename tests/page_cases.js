@@ -155,7 +155,12 @@ const foreignMenu = '<DL><p>\n<DT><H3 ADD_DATE="1">Папка 資料 مجلد</H
   '<DL><p>\n<DT><A HREF="https://example.org/a">Страница 一 صفحة</A>\n' +
   '<DT><A HREF="javascript:void(0)">Закладка 二 علامة</A>\n</DL><p>\n' +
   '<DT><A HREF="https://example.org/b">東京 القاهرة</A>\n</DL><p>\n';
-const languages = [['ja', 'ltr'], ['ru', 'ltr'], ['ar', 'rtl']];
+// Every language of the interface, as a browser set to it asks for it:
+// the tag asked for, the direction, the page's own tag.
+const languages = ['de', 'fr', 'es', 'it', 'pt', 'nl', 'pl', 'ru', 'uk', 'tr',
+  'zh-CN', 'zh-TW', 'ja', 'ko', 'ar', 'fa'].map((lang) =>
+  [lang, /^(ar|fa)$/.test(lang) ? 'rtl' : 'ltr',
+    { 'zh-CN': 'zh-Hans', 'zh-TW': 'zh-Hant' }[lang] || lang]);
 
 // In the page: the English words of the interface that it shows (as text,
 // a placeholder, a label or the title), titles aside, where its language
