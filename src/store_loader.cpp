@@ -2,7 +2,10 @@
 // built in or, where the JSON and LZ4 libraries are shared ones, loaded as
 // a module for this file alone.
 #include "bookmark_store.hpp"
+// WebAssembly has no files: its page hands over a store whole.
+#ifndef __wasi__
 #include "platform.hpp"
+#endif
 
 #include <cerrno>
 #include <cstring>
@@ -38,6 +41,7 @@ StoreFailure run_reader(decltype(&b2m_store_lines) lines, std::string_view file,
 }
 #endif
 
+#ifndef __wasi__
 // How many bytes are left from where `file` stands; 0 when it cannot tell.
 std::size_t bytes_left(std::FILE *file) {
   const long at = std::ftell(file);
@@ -69,6 +73,8 @@ int read_rest(std::FILE *file, std::string_view first, Buffer &bytes) {
       return std::ferror(file) ? (errno != 0 ? errno : EIO) : 0;
   }
 }
+
+#endif
 
 #ifdef B2M_STORE_MODULE
 // The module stands where it is installed, B2M_STORE_MODULE from the
@@ -117,6 +123,7 @@ StoreFailure read_lines(std::string_view file, Conversion &c) {
 
 } // namespace
 
+#ifndef __wasi__
 StoreFailure add_store(Conversion &c, std::FILE *file, std::string_view first) {
   MappedFile map;
   if (map_file(file, first.size(), store_padding, map)) {
@@ -130,6 +137,7 @@ StoreFailure add_store(Conversion &c, std::FILE *file, std::string_view first) {
     return {err, {}};
   return read_lines({bytes.bytes.get(), bytes.size}, c);
 }
+#endif
 
 StoreFailure add_store(Conversion &c, std::string_view file) {
   return read_lines(file, c);
