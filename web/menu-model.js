@@ -105,7 +105,7 @@
       var s = 0;
       if (p !== 0) {
         // Only an earlier entry can be a parent.
-        s = dense ? p > 0 && p < i && Number.isInteger(p) ? table[p] : -1
+        s = dense ? p > 0 && p < i && (p | 0) === p ? table[p] : -1
           : m.slot(p);
         if (!(s > 0 && s < k && folder[s])) { s = 0; m.moved++; }
       }
