@@ -1689,11 +1689,14 @@
     return tag === 'ar' || tag === 'fa' ? 'rtl' : 'ltr';
   }
 
-  // Made once a language: the first costs the page a frame or two, so the
-  // page makes them while menu.js loads (prepare).
+  // Made once a language: the first number format costs the page tens of
+  // milliseconds, so the page makes them while menu.js loads (prepare),
+  // and English whole numbers, all the page counts, need none.
   var rules = {}, formats = {};
   function number(lang, n) {
     var tag = pick([lang]);
+    if (tag === 'en' && Number.isSafeInteger(n) && !Object.is(n, -0))
+      return String(n).replace(/\B(?=(\d{3})+$)/g, ',');
     formats[tag] = formats[tag] || new Intl.NumberFormat(tag);
     return formats[tag].format(n);
   }
