@@ -32,12 +32,12 @@ function pageScripts(dir) {
 
 // The page's model and charsets, run from the page's own scripts in DIR,
 // as node has no DOM: what the page uses to read a menu and its text, the
-// scripts after menu.js up to the model.
+// scripts after the arrays up to the model.
 function pageModel(dir) {
   const scripts = pageScripts(dir);
   const context = vm.createContext({ B2M: {}, TextDecoder });
-  for (const f of scripts.slice(scripts.indexOf('menu.js') + 1,
-    scripts.indexOf('menu-model.js') + 1))
+  for (const f of scripts.slice(scripts.indexOf('menu-arrays.js') + 1,
+    scripts.indexOf('menu-model.js') + 1).filter((f) => f !== 'menu.js'))
     vm.runInContext(fs.readFileSync(path.join(dir, f), 'utf8'), context,
       { filename: f });
   return context.B2M;

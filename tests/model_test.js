@@ -17,27 +17,37 @@ test('menus of every shape', () => {
   const cases = [
     ['parents in a loop', ['', '.', '.', 'x'], [], [0, 2, 1, 3], 4,
       { entries: 3, moved: 2, max: 'ok', labels: ['(untitled)',
-        '(untitled)', 'x'] }],
+        '(untitled)', 'x'], numbers: [1, 2, 3] }],
     ['MAX = Infinity, ref = null', null, [, 'one', {}], [, 0], Infinity,
       { entries: 2, moved: 1, max: 'wrong', labels: ['one',
-        '[object Object]'] }],
+        '[object Object]'], numbers: [1, 2] }],
     ['no MAX, values that throw', [, 'a&amp;b', odd], [, '', odd], [, 0, '1'],
       undefined, { entries: 2, moved: 1, max: 'none', labels: ['a&b',
-        '(untitled)'] }],
+        '(untitled)'], numbers: [1, 2] }],
     ['sparse, read by keys', Object.assign([], { 1: 'a', 5000000: 'b' }),
       [], Object.assign([], { 5000000: 1 }), 1e9,
-      { entries: 2, moved: 2, max: 'wrong', labels: ['a', 'b'] }],
+      { entries: 2, moved: 2, max: 'wrong', labels: ['a', 'b'],
+        numbers: [1, 5000000] }],
     ['a folder before its parent', [, '.', '.'], [, 'in', 'out'], [, 2, 0],
-      3, { entries: 2, moved: 1, max: 'ok', labels: ['in', 'out'] }],
+      3, { entries: 2, moved: 1, max: 'ok', labels: ['in', 'out'],
+        numbers: [1, 2] }],
+    ['holes, and a number held by one array, or by undefined',
+      [, '.', , , 'x', , , 'y'], [, 'f', , undefined], [, 0, , , 1, , , 2],
+      8, { entries: 4, moved: 2, max: 'ok', labels: ['f', '(untitled)',
+        'x', 'y'], numbers: [1, 3, 4, 7] }],
   ];
   for (const [what, refs, names, parents, max, want] of cases) {
     const m = model.read(refs, names, parents, max);
     const got = { entries: m.n - 1, moved: m.moved, max: m.max,
-      labels: Array.from({ length: m.n - 1 }, (_, k) => m.label(k + 1)) };
+      labels: Array.from({ length: m.n - 1 }, (_, k) => m.label(k + 1)),
+      numbers: Array.from(m.entry).slice(1) };
     assert.deepStrictEqual(got, want, what);
-    for (let k = 1; k < m.n; k++)
+    for (let k = 1; k < m.n; k++) {
       assert.ok(m.parent[k] < k && (!m.parent[k] || m.folder[m.parent[k]]),
         `${what}: entry ${k} under a folder before it`);
+      assert.strictEqual(m.slot(m.entry[k]), k, `${what}: slot of ${k}`);
+    }
+    assert.strictEqual(m.slot(m.entry[m.n - 1] + 1), -1, what);
   }
 });
 

@@ -103,4 +103,8 @@ test('strings filled', () => {
     if (want instanceof RegExp) assert.match(got, want);
     else assert.strictEqual(got, want);
   }
+  // English numbers are written without Intl, as Intl writes them.
+  for (const n of [0, 7, 999, 1000, 123456789, -1234, -0, 2 ** 53, 1.5])
+    assert.strictEqual(words.number('en-GB', n),
+      new Intl.NumberFormat('en').format(n), String(n));
 });

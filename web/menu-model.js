@@ -21,16 +21,11 @@
     return typeof v === 'number' ? v : typeof v === 'string' ? Number(v) : NaN;
   }
 
-  // Entry numbers in use. Below this length each number is looked at;
-  // beyond it the arrays are sparse by nature, so their keys are read.
+  // Entry numbers in use, where the arrays are sparse by nature (beyond
+  // denseUpTo): their keys are read. Below it each number is looked at, in
+  // the model's one pass over the entries.
   var denseUpTo = 1 << 22;
-  function entryNumbers(lists, length) {
-    var entries = [0], i;
-    if (length <= denseUpTo) {
-      for (i = 1; i < length; i++)
-        if (i in lists[0] || i in lists[1] || i in lists[2]) entries.push(i);
-      return entries;
-    }
+  function sparseEntries(lists, length) {
     var seen = new Set();
     lists.forEach(function (list) {
       Object.keys(list).forEach(function (key) {
@@ -38,16 +33,15 @@
           seen.add(Number(key));
       });
     });
-    return entries.concat(Array.from(seen).sort(function (a, b) {
+    return [0].concat(Array.from(seen).sort(function (a, b) {
       return a - b;
     }));
   }
 
-  // The slot of an entry number, or -1.
-  function slotFinder(entries, length) {
-    if (length <= denseUpTo) {
-      var table = new Int32Array(length + 1).fill(-1);
-      entries.forEach(function (e, k) { table[e] = k; });
+  // The slot of an entry number, or -1: from `table`, each number's slot,
+  // or else by a search of the entry numbers.
+  function slotFinder(entries, length, table) {
+    if (table) {
       return function (e) {
         return Number.isInteger(e) && e >= 0 && e <= length ? table[e] : -1;
       };
@@ -71,35 +65,69 @@
   function read(refs, names, parents, max, watch) {
     var lists = [listOf(refs), listOf(names), listOf(parents)];
     var length = Math.max.apply(null, lists.map(lengthOf));
-    var entries = entryNumbers(lists, length), n = entries.length;
+    var dense = length <= denseUpTo;
+    // Dense: each number's slot, filled as the entries are met; a parent
+    // not met yet is no earlier entry, so it has none, as it should.
+    var table = dense ? new Int32Array(length + 1).fill(-1) : null;
+    var entries = dense ? new Int32Array(Math.max(length, 1))
+      : sparseEntries(lists, length);
+    var last = dense ? length : entries.length;
+    var size = dense ? entries.length : last;
     var m = {
-      n: n, entry: entries, ref: new Array(n), name: new Array(n),
-      folder: new Uint8Array(n), parent: new Int32Array(n),
-      depth: new Int32Array(n), pos: new Int32Array(n),
-      kids: new Array(n), folders: 0, moved: 0, lost: 0,
+      n: 1, entry: entries, ref: new Array(size), name: new Array(size),
+      folder: new Uint8Array(size), parent: new Int32Array(size),
+      depth: new Int32Array(size), pos: new Int32Array(size),
+      kids: new Array(size), folders: 0, moved: 0, lost: 0,
       max: max === undefined ? 'none'
         : Number.isInteger(max) && max === Math.max(length, 1) ? 'ok' : 'wrong',
-      slot: slotFinder(entries, length),
+      slot: slotFinder(entries, length, table),
     };
+    if (dense) table[0] = 0;
     m.kids[0] = [];
-    for (var k = 1; k < n; k++) {
-      var i = entries[k];
-      m.ref[k] = text(lists[0][i]);
-      m.name[k] = text(lists[1][i]);
-      if (watch && (m.name[k].indexOf('\ufffd') >= 0 ||
-          m.ref[k].indexOf('\ufffd') >= 0)) m.lost++;
-      if (m.ref[k] === '.') { m.folder[k] = 1; m.kids[k] = []; m.folders++; }
-      var p = numberOf(lists[2][i]), s = 0;
+    var refList = lists[0], nameList = lists[1], parentList = lists[2];
+    var folder = m.folder, depth = m.depth, kids = m.kids, k = 1;
+    for (var j = 1; j < last; j++) {
+      var i = dense ? j : entries[j];
+      var r = refList[i], name = nameList[i], p = parentList[i];
+      if (dense) {
+        // An entry is a number any of the arrays holds.
+        if (r === undefined && name === undefined && p === undefined &&
+            !(i in refList || i in nameList || i in parentList)) continue;
+        entries[k] = i;
+        table[i] = k;
+      }
+      var ref = m.ref[k] = text(r);
+      name = m.name[k] = text(name);
+      if (watch && (name.includes('\ufffd') || ref.includes('\ufffd')))
+        m.lost++;
+      if (ref === '.') { folder[k] = 1; kids[k] = []; m.folders++; }
+      p = numberOf(p);
+      var s = 0;
       if (p !== 0) {
-        s = m.slot(p);
-        if (!(s > 0 && s < k && m.folder[s])) { s = 0; m.moved++; }
+        // Only an earlier entry can be a parent.
+        s = dense ? p > 0 && p < i && (p | 0) === p ? table[p] : -1
+          : m.slot(p);
+        if (!(s > 0 && s < k && folder[s])) { s = 0; m.moved++; }
       }
       m.parent[k] = s;
-      m.depth[k] = s ? m.depth[s] + 1 : 1;
-      m.pos[k] = m.kids[s].push(k);
+      depth[k] = s ? depth[s] + 1 : 1;
+      m.pos[k] = kids[s].push(k);
+      k++;
     }
+    m.n = k;
+    if (dense) trim(m, k);
     describe(m);
     return m;
+  }
+
+  // The model's numbered lists cut to its n entries, where fewer numbers
+  // were in use than the arrays' length.
+  function trim(m, n) {
+    if (m.entry.length === n) return;
+    m.ref.length = m.name.length = m.kids.length = n;
+    ['entry', 'folder', 'parent', 'depth', 'pos'].forEach(function (key) {
+      m[key] = m[key].slice(0, n);
+    });
   }
 
   // What each entry is and is called, decided once, when first asked.
@@ -108,8 +136,8 @@
     var untitled = '(untitled)';
     // What an entry with no title is called, in the page's language.
     m.untitled = function (word) {
+      if (word !== untitled) labels = new Array(m.n);
       untitled = word;
-      labels = new Array(m.n);
     };
     m.address = function (k) {
       var a = addresses[k];

@@ -416,13 +416,21 @@
     select.value = choice || '';
   }
 
-  function start() {
-    var loaded = B2M.stopWatching();
+  // Before menu.js runs, while the browser parses it: the page in its
+  // language, and what its numbers and plurals and the search's folding
+  // need, slow to make the first time.
+  function prepare() {
     page.lang = pickLanguage();
+    B2M.words.prepare(page.lang);
+    B2M.model.fold('\u00c9');
     page.query = new URLSearchParams(location.search).get('q');
     fillWords();
     fillLanguages();
     makeRooms();
+  }
+
+  function start() {
+    var loaded = B2M.stopWatching();
     listen();
     if (B2M.convert) page.canConvert = B2M.convert.start(converterSide);
     page.beside = !loaded.missing;
@@ -496,6 +504,7 @@
     },
   };
 
+  prepare();
   if (document.readyState === 'loading')
     document.addEventListener('DOMContentLoaded', start);
   else start();

@@ -1689,12 +1689,24 @@
     return tag === 'ar' || tag === 'fa' ? 'rtl' : 'ltr';
   }
 
-  // Made once a language: the first costs the page a frame or two.
+  // Made once a language: the first number format costs the page tens of
+  // milliseconds, so the page makes them while menu.js loads (prepare),
+  // and English whole numbers, all the page counts, need none.
   var rules = {}, formats = {};
   function number(lang, n) {
     var tag = pick([lang]);
+    if (tag === 'en' && Number.isSafeInteger(n) && !Object.is(n, -0))
+      return String(n).replace(/\B(?=(\d{3})+$)/g, ',');
     formats[tag] = formats[tag] || new Intl.NumberFormat(tag);
     return formats[tag].format(n);
+  }
+  function pluralRules(tag) {
+    return (rules[tag] = rules[tag] || new Intl.PluralRules(tag));
+  }
+  function prepare(lang) {
+    var tag = pick([lang]);
+    number(tag, 0);
+    pluralRules(tag);
   }
 
   // Right-to-left text, or a value in a script written right to left, is
@@ -1710,8 +1722,7 @@
       en[key] : key;
     params = params || {};
     if (typeof value === 'object') {
-      rules[tag] = rules[tag] || new Intl.PluralRules(tag);
-      var form = rules[tag].select(Number(params.count));
+      var form = pluralRules(tag).select(Number(params.count));
       value = own.call(value, form) ? value[form] : value.other;
     }
     var isolate = dir(tag) === 'rtl';
@@ -1725,5 +1736,5 @@
   }
 
   B2M.words = { table: table, names: names, pick: pick, dir: dir,
-    text: text, number: number };
+    text: text, number: number, prepare: prepare };
 })(B2M);
