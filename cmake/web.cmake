@@ -9,10 +9,14 @@
 # Needs Debian's clang, lld, wasi-libc, libc++-14-dev-wasm32,
 # libc++abi-14-dev-wasm32 and libclang-rt-14-dev-wasm32; without them the
 # committed converter is taken as it is.
-set(B2M_WASM_SOURCES src/wasm_api.cpp ${B2M_LIBRARY_SOURCES})
+# It reads browsers' stores too, with the reader and the vendored simdjson
+# and LZ4 (third_party/) built in: simdjson without exceptions or threads,
+# both with their own warnings quieted.
+set(B2M_WASM_SOURCES src/wasm_api.cpp src/store_loader.cpp
+    src/bookmark_store.cpp ${B2M_LIBRARY_SOURCES})
 set(B2M_WASM_EXPORTS b2m_start b2m_block_size b2m_block b2m_add b2m_finish
     b2m_output b2m_output_size b2m_taken b2m_shortage b2m_stopped_line
-    b2m_end)
+    b2m_end b2m_store_kind b2m_store_room b2m_add_store b2m_failure)
 set(web_dir ${PROJECT_BINARY_DIR}/web)
 # The page's files, in web/: menu.html, its style sheet, and its scripts,
 # read from menu.html's <script src> tags, the one list of them and of
@@ -36,8 +40,13 @@ list(TRANSFORM B2M_VIEWER_FILES PREPEND ${PROJECT_SOURCE_DIR}/web/)
 
 find_program(B2M_WASM_CXX NAMES clang++-14 clang++)
 find_program(B2M_BASE64 base64)
-set(wasm_flags --target=wasm32-wasi --sysroot=/usr -std=c++17 -Os
-    -fno-exceptions -mexec-model=reactor -Wall -Wextra -Wpedantic)
+set(wasm_target --target=wasm32-wasi --sysroot=/usr -Os)
+set(wasm_flags ${wasm_target} -std=c++17 -fno-exceptions -mexec-model=reactor
+    -Wall -Wextra -Wpedantic)
+set(third_party ${PROJECT_SOURCE_DIR}/third_party)
+set(wasm_stores -DB2M_STORES -DSIMDJSON_EXCEPTIONS=0
+    -DSIMDJSON_NO_PORTABILITY_WARNING -isystem ${third_party}/simdjson
+    -isystem ${third_party}/lz4)
 set(wasm_link -Wl,--strip-all)
 foreach(name ${B2M_WASM_EXPORTS})
   list(APPEND wasm_link -Wl,--export=${name})
@@ -60,14 +69,26 @@ endif()
 if(B2M_WEB)
   message(STATUS "WebAssembly: ${B2M_WASM_CXX}; the page converts by itself")
   list(TRANSFORM B2M_WASM_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/)
-  add_custom_command(OUTPUT ${web_dir}/bookmarks2menu.wasm
+  add_custom_command(OUTPUT ${web_dir}/simdjson.o ${web_dir}/lz4.o
     COMMAND ${CMAKE_COMMAND} -E make_directory ${web_dir}
-    COMMAND ${B2M_WASM_CXX} ${wasm_flags} ${wasm_link}
+    COMMAND ${B2M_WASM_CXX} ${wasm_target} -std=c++17 -fno-exceptions -w
+            ${wasm_stores} -c ${third_party}/simdjson/simdjson.cpp
+            -o ${web_dir}/simdjson.o
+    COMMAND ${B2M_WASM_CXX} ${wasm_target} -w -x c
+            -c ${third_party}/lz4/lz4.c -o ${web_dir}/lz4.o
+    DEPENDS ${third_party}/simdjson/simdjson.cpp
+            ${third_party}/simdjson/simdjson.h ${third_party}/lz4/lz4.c
+            ${third_party}/lz4/lz4.h
+    COMMENT "Building simdjson and LZ4 for WebAssembly" VERBATIM)
+  add_custom_command(OUTPUT ${web_dir}/bookmarks2menu.wasm
+    COMMAND ${B2M_WASM_CXX} ${wasm_flags} ${wasm_link} ${wasm_stores}
             -I${PROJECT_SOURCE_DIR}/src ${B2M_WASM_SOURCES}
+            ${web_dir}/simdjson.o ${web_dir}/lz4.o
             -o ${web_dir}/bookmarks2menu.wasm
     DEPENDS ${B2M_WASM_SOURCES} src/convert.hpp src/bookmark_line.hpp
             src/menu_script.hpp src/byte_search.hpp
             src/byte_search_kernels.hpp src/output.hpp
+            src/bookmark_store.hpp ${web_dir}/simdjson.o ${web_dir}/lz4.o
     COMMENT "Building the converter for WebAssembly" VERBATIM)
   add_custom_command(OUTPUT ${web_dir}/bookmarks2menu-wasm.js
     COMMAND ${CMAKE_COMMAND} -DBASE64=${B2M_BASE64}

@@ -11,10 +11,17 @@
 // a .jsonlz4; of it, only what the store fills is ever touched, about 2 n
 // resident for a browser's store.
 //
+// On the 32-bit targets, Windows' 32-bit build (2 GB of address space) and
+// WebAssembly (wasm32: 4 GB at most, and a browser may give a worker
+// less), that bounds a store to roughly 100 MB after decompression; a
+// larger one fails for want of memory and keeps the last menu.
+//
 // The reader, with the JSON and LZ4 libraries, is a module of its own
 // where the system has them as shared libraries: the executable loads it
 // only for a store, so that an HTML export starts no faster or slower, and
-// in no more memory, than without it.
+// in no more memory, than without it. Where the target has no system
+// package of them (Windows, WebAssembly), the reader and their vendored
+// release files (third_party/) are built in.
 #ifndef BOOKMARKS2MENU_BOOKMARK_STORE_HPP
 #define BOOKMARKS2MENU_BOOKMARK_STORE_HPP
 
@@ -60,6 +67,10 @@ struct StoreFailure {
 // whole store, then hands its export's lines to the conversion, which the
 // caller finishes. On a failure the conversion has been given nothing.
 StoreFailure add_store(Conversion &c, std::FILE *file, std::string_view first);
+
+// The same for a whole store already in memory, followed by store_padding
+// readable bytes.
+StoreFailure add_store(Conversion &c, std::string_view file);
 
 // The whole conversion of a store's bytes in memory: its menu.js, or an
 // empty string and the failure.

@@ -123,6 +123,10 @@ StoreFailure add_store(Conversion &c, std::FILE *file, std::string_view first) {
   return read_lines({bytes.bytes.get(), bytes.size}, c);
 }
 
+StoreFailure add_store(Conversion &c, std::string_view file) {
+  return read_lines(file, c);
+}
+
 std::string convert_store(std::string_view file, StoreFailure &failure) {
   std::string padded(file);
   padded.append(store_padding, '\0');

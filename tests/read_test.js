@@ -3,6 +3,7 @@
 // trail byte is a backslash (read as data, and run as bytes then recoded),
 // menus that must be refused, and the UTF-8 test that picks a menu's
 // charset. The converter is B2M_CONVERTER, else build/bookmarks2menu.
+// And the page's converter against it on browsers' stores.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -220,4 +221,61 @@ test('UTF-8 with a slip is still UTF-8; legacy bytes are not', () => {
   for (const f of inputs)
     assert.strictEqual(read.isUtf8(menuOf(path.join(root, f))),
       !(path.basename(f) in legacy) && !/icab|iemac/.test(f), f);
+});
+
+// The page's converter (web/menu-convert.js's worker and the module, as
+// built into bookmarks2menu-wasm.js in B2M_PAGE, else web/), run as the
+// page runs it, on the bytes of `file`: its last message.
+function convertInPage(file) {
+  const page = process.env.B2M_PAGE || path.join(root, 'web');
+  const source = fs.readFileSync(path.join(page, 'bookmarks2menu-wasm.js'),
+    'utf8');
+  const built = vm.createContext({ B2M: {} });
+  vm.runInContext(source, built);
+  const module = new WebAssembly.Module(Buffer.from(built.B2M.wasm, 'base64'));
+  const said = [];
+  const worker = vm.createContext({ WebAssembly, TextDecoder,
+    postMessage: (m) => said.push(m) });
+  vm.runInContext(`(${/function worker\(\) \{[^]*?\n {2}\}\n/
+    .exec(source)[0]})()`, worker);
+  const bytes = new Uint8Array(fs.readFileSync(file)).buffer;
+  worker.onmessage({ data: { bytes, module, cap: 256 << 20 } });
+  return said[said.length - 1];
+}
+
+test("the page converts browsers' stores as the command line does", (t) => {
+  const dir = path.join(root, 'tests/stores');
+  const stores = fs.readdirSync(dir).flatMap((d) => ['chromium-Bookmarks.json',
+    'firefox-backup.json', 'firefox-backup.jsonlz4'].map((f) =>
+    path.join(dir, d, f))).filter((f) => fs.existsSync(f));
+  let want;
+  try { want = menuOf(stores[0]); } catch (e) {
+    return t.skip(`the command line reads no stores: ${e.stderr}`);
+  }
+  const sameBytes = (got, menu, what) => assert.ok(got.menu &&
+    Buffer.from(got.menu).equals(Buffer.from(menu)), `${what}: ${got.failed}`);
+  sameBytes(convertInPage(stores[0]), want, stores[0]);
+  for (const f of stores.slice(1))
+    sameBytes(convertInPage(f), menuOf(f), f);
+  // Broken, the reason the command line gives.
+  const work = fs.mkdtempSync(path.join(require('os').tmpdir(), 'b2m-st-'));
+  const viewer = path.join(dir, 'viewer');
+  const json = fs.readFileSync(path.join(viewer, 'chromium-Bookmarks.json'));
+  const lz4 = fs.readFileSync(path.join(viewer, 'firefox-backup.jsonlz4'));
+  const flipped = Buffer.from(lz4);
+  flipped[lz4.length - 20] ^= 0xff;
+  try {
+    for (const [name, bytes] of [['cut.json', json.subarray(0, 1000)],
+      ['shape.json', Buffer.from('{"roots": []}')],
+      ['flipped.jsonlz4', flipped], ['cut.jsonlz4', lz4.subarray(0, 30)]]) {
+      const file = path.join(work, name);
+      fs.writeFileSync(file, bytes);
+      const said = convertInPage(file);
+      assert.strictEqual(said.failed, 'storeBroken', name);
+      assert.throws(() => menuOf(file), (e) =>
+        String(e.stderr).includes(`${name}: ${said.reason}`), name);
+    }
+  } finally {
+    fs.rmSync(work, { recursive: true, force: true });
+  }
 });

@@ -28,14 +28,31 @@ B2M.convert = (function () {
         e.b2m_taken(session);
         return size <= cap;
       };
+      // A browser's store, told by its first bytes, is read whole, as the
+      // command line reads it; an export a block at a time.
+      var store = false;
       for (var at = 0, more = true; more && at < bytes.length; at += block) {
         var piece = bytes.subarray(at, at + block);
         var room = e.b2m_block(session);
         if (!room) return postMessage({ failed: 'lineTooLong' });
         new Uint8Array(e.memory.buffer, room, piece.length).set(piece);
+        if (at === 0 && e.b2m_store_kind(session, piece.length)) {
+          store = true;
+          break;
+        }
         more = e.b2m_add(session, piece.length);
         if (!takeOutput()) return postMessage({ tooLarge: true });
         if ((at + block) % step === 0) postMessage({ done: at + block });
+      }
+      if (store) {
+        var whole = e.b2m_store_room(session, bytes.length);
+        if (!whole) return postMessage({ failed: 'needsMemory' });
+        new Uint8Array(e.memory.buffer, whole, bytes.length).set(bytes);
+        if (!e.b2m_add_store(session, bytes.length)) {
+          var why = new Uint8Array(e.memory.buffer, e.b2m_failure(session));
+          return postMessage({ failed: 'storeBroken', reason:
+            new TextDecoder().decode(why.subarray(0, why.indexOf(0))) });
+        }
       }
       e.b2m_finish(session);
       if (!takeOutput()) return postMessage({ tooLarge: true });
