@@ -2,9 +2,10 @@
 // WebKitGTK's MiniBrowser, through WebKitWebDriver (run it under Xvfb):
 // the menus shown entry by entry in their charsets, the tree's keys, deep
 // links, search, remembered folders, converting from file:// with the
-// command line's bytes, the kept menu, print, a strict policy over http,
-// the page in Japanese, Russian and Arabic, and ?q=. Chromium runs these
-// and more in page_test.js.
+// command line's bytes, browsers' stores opened and "Convert again" asking
+// for the file, the kept menu, print, a strict policy over http, the page
+// in Japanese, Russian and Arabic, and ?q=. Chromium runs these and more
+// in page_test.js.
 // Usage: node engines_test.js CONVERTER PAGE ENGINE EXPORT...
 'use strict';
 const fs = require('fs');

@@ -640,10 +640,15 @@ async function convertAgain(browser, problems) {
     const s = document.getElementById('status').textContent;
     return !/^Converting/.test(s) && s;
   }, null, { timeout: 10000 }).then((h) => h.jsonValue(), () => 'nothing');
-  // The file input takes a store with no extension too.
-  await tab.setInputFiles('#file', opened[0].file);
+  // A store with no extension dropped on the page.
+  await tab.evaluate((b) => {
+    const data = new DataTransfer();
+    data.items.add(new File([new Uint8Array(b)], 'Bookmarks'));
+    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data,
+      bubbles: true, cancelable: true }));
+  }, bytes(opened[0].file));
   if (!/^Converted Bookmarks/.test(await said()))
-    problems.push('input: ' + await tab.textContent('#status'));
+    problems.push('dropped: ' + await tab.textContent('#status'));
   await tab.evaluate(standInPicker, 'Bookmarks');
   await tab.evaluate((b) => { window.handle.bytes = b; },
     bytes(opened[0].file));
