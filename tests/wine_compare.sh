@@ -78,6 +78,24 @@ for f in "$src"/tests/corpus/* "$src"/tests/data/*.html \
   same_as_linux "$f"
 done
 same_as_linux /dev/null
+# Browsers' own stores, and broken ones: the reason, and no menu.
+for f in "$src"/tests/stores/*/{chromium-Bookmarks.json,firefox-backup.json*}; do
+  d=${f%/*} n=$((passed + failed))
+  same_as_linux "$f" "${d##*/}-${f##*/}"
+  # Not the same refusal twice: the Linux build reads it.
+  verdict "$([[ $(cat "$work/l$n/status") == 0 ]] && echo true || echo false)" \
+    "${f#"$src"/}: the Linux build made no menu"
+done
+stores=$src/tests/stores/viewer
+head -c 1000 "$stores/chromium-Bookmarks.json" >"$work/cut.json"
+printf '{"roots": []}' >"$work/shape.json"
+head -c 30 "$stores/firefox-backup.jsonlz4" >"$work/cut.jsonlz4"
+cp "$stores/firefox-backup.jsonlz4" "$work/flipped.jsonlz4"
+printf '\xff' | dd of="$work/flipped.jsonlz4" bs=1 seek=100 conv=notrunc \
+  status=none
+for f in cut.json shape.json cut.jsonlz4 flipped.jsonlz4; do
+  same_as_linux "$work/$f" "$f"
+done
 # A 0x1A byte with more after it: the warning names its line.
 printf '<DT><A HREF="a">t</A>\r\n<DL>\n<DT>\x1a<A HREF="b">u</A>\n' \
   >"$work/stop.html"
