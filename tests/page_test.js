@@ -678,6 +678,12 @@ async function convertAgain(browser, problems) {
   }
   problems.push(...await violations(tab));
   await tab.screenshot({ path: path.join(outdir, 'menu-again.png') });
+  // Said again, with the file's name, in another language.
+  await tab.click('#more-button');
+  await tab.selectOption('#language', 'de');
+  if (await tab.textContent('#again-note') !==
+    'Liest Bookmarks neu von seinem Ort.')
+    problems.push('in de: ' + await tab.textContent('#again-note'));
   await tab.close();
 }
 

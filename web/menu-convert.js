@@ -220,7 +220,9 @@ B2M.convert = (function () {
       var box = $('again-box'), note = $('again-note');
       box.hidden = !name;
       if (!name) return;
+      // Said again by the page in another language.
       note.dataset.words = handle ? 'againReads' : 'againAsks';
+      note.dataset.wordsName = name;
       note.textContent = view.words.text(note.dataset.words, { name: name });
     }
 

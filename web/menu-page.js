@@ -48,8 +48,11 @@
     root.lang = page.lang;
     root.dir = B2M.words.dir(page.lang);
     document.title = words.text('title');
+    // A file's name in the words is the element's data-words-name.
     document.querySelectorAll('[data-words]').forEach(function (el) {
-      el.textContent = words.text(el.dataset.words);
+      var name = el.dataset.wordsName;
+      el.textContent = words.text(el.dataset.words,
+        name === undefined ? null : { name: name });
     });
     document.querySelectorAll('[data-words-label]').forEach(function (el) {
       el.setAttribute('aria-label', words.text(el.dataset.wordsLabel));
