@@ -577,8 +577,11 @@ async function convertInPage(browser, problems) {
     const file = path.join(work, `slash-${charset}.html`);
     fs.writeFileSync(file, html);
     await tab.setInputFiles('#file', file);
-    await tab.waitForFunction((name) => document.getElementById('status')
-      .textContent.includes(name), path.basename(file));
+    // Converted, not still converting: the menu shown is this file's.
+    await tab.waitForFunction((name) => {
+      const said = document.getElementById('status').textContent;
+      return /^Converted/.test(said) && said.includes(name);
+    }, path.basename(file));
     await tab.click('#open-all');
     const before = problems.length;
     checkEntries(evaluate(menuOf(html)), (await shown((f, a) =>
