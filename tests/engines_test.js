@@ -2,9 +2,10 @@
 // WebKitGTK's MiniBrowser, through WebKitWebDriver (run it under Xvfb):
 // the menus shown entry by entry in their charsets, the tree's keys, deep
 // links, search, remembered folders, converting from file:// with the
-// command line's bytes, the kept menu, print, a strict policy over http,
-// the page in Japanese, Russian and Arabic, and ?q=. Chromium runs these
-// and more in page_test.js.
+// command line's bytes, browsers' stores opened and "Convert again" asking
+// for the file, the kept menu, print, a strict policy over http, the page
+// in Japanese, Russian and Arabic, and ?q=. Chromium runs these and more
+// in page_test.js.
 // Usage: node engines_test.js CONVERTER PAGE ENGINE EXPORT...
 'use strict';
 const fs = require('fs');
@@ -12,7 +13,8 @@ const path = require('path');
 const { spawn } = require('child_process');
 const { evaluate } = require('./menu_tools');
 const { pages, shown, serve, decodedOtherwise, foreignMenu, languages,
-  englishShown, rtlWalk, backslashExports, slip, plant } = require('./page_cases');
+  englishShown, rtlWalk, backslashExports, slip, plant, stores, catchPicker,
+  againShown } = require('./page_cases');
 
 const [converter, page, engine, ...files] = process.argv.slice(2);
 const skip = (why) => {
@@ -309,6 +311,41 @@ async function speaks(b, problems) {
   if (opened !== 'Local') problems.push(`Enter opened ${opened}`);
 }
 
+// Browsers' stores chosen through the file input, each shown as its
+// browser's export; one cut short is said so, and the menu stays. This
+// browser cannot open a file again by itself: "Convert again" asks for it.
+async function opensStores(b, problems) {
+  if (!fs.existsSync(site.wasm)) return;
+  const { opened, cut } = stores(site.work);
+  await b.goto(site.site('', null));
+  const status = () => b.run(() =>
+    document.getElementById('status').textContent);
+  for (const { file, exported } of opened) {
+    await b.upload('#file', file);
+    if (!await until(b, (name) => /^Converted/.test(document.getElementById(
+      'status').textContent) && document.getElementById('again-note')
+      .textContent.includes(name), path.basename(file))) {
+      problems.push(`${path.basename(file)}: ${await status()}`);
+      continue;
+    }
+    await b.run(() => document.getElementById('open-all').click());
+    site.checkEntries(evaluate(site.menuOf(exported)), (await shown((fn, arg) =>
+      b.run(fn, arg))).entries, problems, 'utf-8');
+  }
+  await b.upload('#file', cut);
+  if (!await until(b, () => /^Bookmarks could not be read/.test(document
+    .getElementById('status').textContent) && document.getElementById(
+    'details-text').textContent && !!document.querySelector('[role="treeitem"]')))
+    problems.push('cut short: ' + await status());
+  await b.run(catchPicker);
+  const note = await b.run(againShown);
+  await b.run(() => document.getElementById('again').click());
+  if (!/^Convert again Asks you to choose .*Bookmarks/.test(note) ||
+      await b.run(() => window.asked) !== 1)
+    problems.push(`Convert again: ${note}, asked ${await b.run(() =>
+      window.asked)}`);
+}
+
 async function decodes(b, problems) {
   await b.goto(site.site(worked));
   const otherwise = await b.run(decodedOtherwise);
@@ -356,6 +393,7 @@ async function main() {
       ['trail bytes 0x5C, a slip in UTF-8, a planted kept menu', readsAsData],
       ['converted from file:// with the command line\'s bytes, and kept',
         convertsAndKeeps],
+      ["browsers' stores; Convert again asks for the file", opensStores],
       ['references decoded as this browser decodes them', decodes],
       ['in Japanese, Russian and Arabic; right to left; ?q=', speaks],
       ['print shows every entry', prints],

@@ -249,5 +249,46 @@ function plant() {
   });
 }
 
+// Browsers' own stores as a user picks them, copied into WORK: Chromium's
+// under its own name, with no extension, and Firefox's backups, each with
+// the export its menu must match; and one cut short, as a store read while
+// its browser writes it.
+function stores(work) {
+  const from = path.join(__dirname, 'stores/example');
+  const dir = fs.mkdtempSync(path.join(work, 'stores-'));
+  const copy = (name, as) => {
+    fs.mkdirSync(path.dirname(path.join(dir, as)), { recursive: true });
+    fs.copyFileSync(path.join(from, name), path.join(dir, as));
+    return path.join(dir, as);
+  };
+  const opened = [['chromium-Bookmarks.json', 'Bookmarks', 'chromium'],
+    ['firefox-backup.jsonlz4', 'bookmarks-2026-12-09_8_x.jsonlz4', 'firefox'],
+    ['firefox-backup.json', 'bookmarks-2026-12-09.json', 'firefox'],
+  ].map(([name, as, browser]) => ({ file: copy(name, as),
+    exported: fs.readFileSync(path.join(from, browser + '-export.html')) }));
+  const whole = fs.readFileSync(opened[0].file);
+  const cut = path.join(dir, 'cut/Bookmarks');
+  fs.mkdirSync(path.dirname(cut));
+  fs.writeFileSync(cut, whole.subarray(0, whole.length >> 1));
+  return { opened, cut };
+}
+
+// In the page: a file input clicked opens no dialog, and is counted.
+function catchPicker() {
+  window.asked = 0;
+  document.querySelectorAll('input[type="file"]').forEach((input) =>
+    input.addEventListener('click', (event) => {
+      event.preventDefault();
+      window.asked++;
+    }));
+}
+
+// In the page: what "Convert again" shows, if anything.
+function againShown() {
+  const box = document.getElementById('again-box');
+  return box.hidden ? '' : box.textContent.replace(/\s+/g, ' ').trim();
+}
+
 module.exports = { pages, shown, serve, decodedOtherwise, foreignMenu,
-  languages, englishShown, rtlWalk, backslashExports, slip, plant };
+  languages, englishShown, rtlWalk, backslashExports, slip, plant, stores,
+  catchPicker, againShown };

@@ -12,7 +12,8 @@ const fs = require('fs');
 const path = require('path');
 const { evaluate } = require('./menu_tools');
 const { pages, shown, serve, decodedOtherwise, foreignMenu, languages,
-  englishShown, rtlWalk, backslashExports, slip, plant } = require('./page_cases');
+  englishShown, rtlWalk, backslashExports, slip, plant, stores,
+  againShown } = require('./page_cases');
 
 const [converter, page, outdir, ...files] = process.argv.slice(2);
 let playwright, axe;
@@ -601,6 +602,94 @@ async function convertInPage(browser, problems) {
   await tab.close();
 }
 
+// In the page: a stand-in for the browser's file dialog, handing back one
+// handle whose file is read anew each time, with the permission and the
+// presence set on window.handle; the dialogs opened and the permissions
+// asked for are counted.
+function standInPicker(name) {
+  const handle = window.handle = { kind: 'file', name, bytes: [],
+    permission: 'granted', answer: 'granted', gone: false, asked: 0,
+    queryPermission: async () => handle.permission,
+    requestPermission: async () => { handle.asked++; return handle.answer; },
+    getFile: async () => {
+      if (handle.gone) throw new DOMException('gone', 'NotFoundError');
+      return new File([new Uint8Array(handle.bytes)], name);
+    } };
+  window.picked = 0;
+  window.showOpenFilePicker = async () => { window.picked++; return [handle]; };
+}
+
+// Where a handle is handed: a store opened through the dialog, then
+// "Convert again" by keyboard, read anew each time as the permission and
+// the file allow; after a refusal or a file gone, the dialog again. Each
+// step: the handle's changes, the status, the dialogs opened and the
+// permissions asked for so far, and what Convert again says it does.
+async function convertAgain(browser, problems) {
+  if (!fs.existsSync(wasm)) return;
+  const { opened, cut } = stores(work);
+  const bytes = (f) => [...fs.readFileSync(f)];
+  const steps = [
+    [{ bytes: bytes(opened[1].file) }, /^Converted/, 1, 0, /Reads/],
+    [{ permission: 'prompt' }, /^Converted/, 1, 1, /Reads/],
+    [{ answer: 'denied' }, /did not allow/, 1, 2, /Asks you/],
+    [{ permission: 'granted' }, /^Converted/, 2, 2, /Reads/],
+    [{ gone: true }, /no longer where it was/, 2, 2, /Asks you/],
+    [{ gone: false, bytes: bytes(cut) }, /^Bookmarks could not be read/, 3, 2,
+      /Reads/],
+  ];
+  const tab = await browser.newPage();
+  await tab.goto(site('', null));
+  const said = () => tab.waitForFunction(() => {
+    const s = document.getElementById('status').textContent;
+    return !/^Converting/.test(s) && s;
+  }, null, { timeout: 10000 }).then((h) => h.jsonValue(), () => 'nothing');
+  // A store with no extension dropped on the page.
+  await tab.evaluate((b) => {
+    const data = new DataTransfer();
+    data.items.add(new File([new Uint8Array(b)], 'Bookmarks'));
+    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data,
+      bubbles: true, cancelable: true }));
+  }, bytes(opened[0].file));
+  if (!/^Converted Bookmarks/.test(await said()))
+    problems.push('dropped: ' + await tab.textContent('#status'));
+  await tab.evaluate(standInPicker, 'Bookmarks');
+  await tab.evaluate((b) => { window.handle.bytes = b; },
+    bytes(opened[0].file));
+  await tab.click('#more-button');
+  await tab.click('label[for="file-again"]');
+  if (!/^Converted Bookmarks/.test(await said()))
+    problems.push('dialog: ' + await tab.textContent('#status'));
+  let count = await tab.textContent('#count');
+  for (const [change, status, picked, asked, note] of steps) {
+    await tab.evaluate((c) => {
+      Object.assign(window.handle, c);
+      document.getElementById('status').textContent = '';
+    }, change);
+    await tab.focus('#again');
+    await tab.keyboard.press('Enter');
+    const now = [await said(), ...await tab.evaluate(() =>
+      [window.picked, window.handle.asked]), await tab.evaluate(againShown)];
+    if (!status.test(now[0]) || now[1] !== picked || now[2] !== asked ||
+        !note.test(now[3]))
+      problems.push(`${Object.keys(change)}: ${now.join(' | ')}`);
+    // A new file read gives a new count; anything else keeps the menu.
+    const counted = await tab.textContent('#count');
+    const fresh = !!change.bytes && status.test('Converted');
+    if (!counted || fresh === (counted === count))
+      problems.push(`${now[0]}: counted ${counted}`);
+    count = counted;
+  }
+  problems.push(...await violations(tab));
+  await tab.screenshot({ path: path.join(outdir, 'menu-again.png') });
+  // Said again, with the file's name, in another language.
+  await tab.click('#more-button');
+  await tab.selectOption('#language', 'de');
+  if (await tab.textContent('#again-note') !==
+    'Liest Bookmarks neu von seinem Ort.')
+    problems.push('in de: ' + await tab.textContent('#again-note'));
+  await tab.close();
+}
+
 async function main() {
   const browser = await playwright.chromium.launch({
     executablePath: chromiumPath,
@@ -660,7 +749,9 @@ async function main() {
       ['search from the address', addressSearch],
       ['junk in storage, 20,000 levels', edges],
       ["default-src 'self' over http", strictPolicy],
-      ['kept means kept, planted refused, one per page', keptTruth]]) {
+      ['kept means kept, planted refused, one per page', keptTruth],
+      ["Convert again where the browser hands the file's handle",
+        convertAgain]]) {
       const problems = [];
       await check(browser, problems);
       verdict(what, problems);
@@ -708,7 +799,7 @@ async function main() {
     await browser.close();
     done();
   }
-  const all = cases.length + 9 + (fs.existsSync(wasm) ? 1 : 0);
+  const all = cases.length + 10 + (fs.existsSync(wasm) ? 1 : 0);
   console.log(`${all - failed} passed, ${failed} failed`);
   process.exit(failed ? 1 : 0);
 }

@@ -80,12 +80,16 @@ B2M.convert = (function () {
     } catch { return false; }
   }
 
-  // Returns whether the converter is offered.
+  // Returns false where the converter is not offered; else what the page
+  // may ask of it.
   function start(view) {
     if (!allowed()) return false;
     var $ = function (id) { return document.getElementById(id); };
     var progress = $('progress'), save = $('save'), saving = $('saving');
     var module = null, converted = null, latest = 0;
+    // The file to convert again: its name, and its handle where the browser
+    // hands one (File System Access), to read it anew without asking.
+    var last = { name: null, handle: null };
 
     // Compiled on first use: most visits never convert.
     function compile() {
@@ -104,7 +108,8 @@ B2M.convert = (function () {
       else view.say('policy');
     }
 
-    function convert(file) {
+    // `handle`, if any, is where `file` came from, to read it again.
+    function convert(file, handle) {
       var job, mine = ++latest;
       view.start();
       try {
@@ -115,6 +120,7 @@ B2M.convert = (function () {
       } catch {
         return view.say('policy');
       }
+      offer(file.name, handle || null);
       progress.hidden = false;
       progress.value = 0;
       saving.hidden = true;
@@ -129,9 +135,15 @@ B2M.convert = (function () {
         job.terminate();
         if (event.data.tooLarge) return failed(file, view.word('tooLarge'));
         progress.hidden = true;
+        // A store the browser was writing as it was read: worth another go.
+        if (event.data.failed === 'storeBroken') {
+          saving.hidden = !converted;
+          return view.say('storeBroken', { name: file.name }, null,
+            ['reasonDetails', { reason: String(event.data.reason || '') }]);
+        }
         if (event.data.failed)
           return failed(file, view.words.text(event.data.failed));
-        shown(file, declared, event.data.menu, mine);
+        shown(file, declared, event.data.menu, mine, handle);
       };
       job.onerror = function (event) {
         job.terminate();
@@ -150,7 +162,7 @@ B2M.convert = (function () {
 
     // The menu shown, then kept, and said so. A menu with no entry is
     // not offered to save: it would replace a good one.
-    function shown(file, declared, menu, mine) {
+    function shown(file, declared, menu, mine, handle) {
       view.show(menu, file.name, declared).then(function (entries) {
         if (mine !== latest) return;
         // The menu shown before stays, and so does its Save, if any.
@@ -161,7 +173,7 @@ B2M.convert = (function () {
         var note = $('save-note');
         note.dataset.words = whereSaved();
         note.textContent = view.words.text(note.dataset.words);
-        return view.keep(menu, file.name, declared);
+        return view.keep(menu, file.name, declared, handle);
       });
     }
 
@@ -202,7 +214,66 @@ B2M.convert = (function () {
         });
     });
 
+    // "Convert again": with a handle, the file read anew, once this page
+    // may read it; else the file asked for again.
+    function offer(name, handle) {
+      last.name = name;
+      last.handle = handle;
+      var box = $('again-box'), note = $('again-note');
+      box.hidden = !name;
+      if (!name) return;
+      // Said again by the page in another language.
+      note.dataset.words = handle ? 'againReads' : 'againAsks';
+      note.dataset.wordsName = name;
+      note.textContent = view.words.text(note.dataset.words, { name: name });
+    }
+
+    function again() {
+      var handle = last.handle, name = last.name, mode = { mode: 'read' };
+      if (!handle) return pick($('file-again'));
+      // A permission asked for only where the browser has not given it.
+      handle.queryPermission(mode).then(function (state) {
+        return state === 'granted' ? state : handle.requestPermission(mode);
+      }).then(function (state) {
+        if (state !== 'granted') return lost('againRefused');
+        return handle.getFile().then(function (file) {
+          convert(file, handle);
+        }, function (e) {
+          lost('againGone', e);
+        });
+      }, function (e) {
+        lost('againRefused', e);
+      });
+      // Said, and the next click asks for the file.
+      function lost(key, e) {
+        offer(name, null);
+        view.say(key, { name: name }, null, e &&
+          ['reasonDetails', { reason: e.message || e.name || String(e) }]);
+      }
+    }
+
+    // The browser's own file dialog where it hands back a handle to read
+    // the file again; the file input where it has none, or refuses.
+    function pick(input) {
+      if (!window.showOpenFilePicker || pick.plain) return input.click();
+      window.showOpenFilePicker({ id: 'bookmarks' }).then(function (handles) {
+        return handles[0].getFile().then(function (file) {
+          convert(file, handles[0]);
+        });
+      }).catch(function (e) {
+        if (e && e.name === 'AbortError') return;
+        pick.plain = true;
+        input.click();
+      });
+    }
+
+    $('again').addEventListener('click', again);
     ['file', 'file-again'].forEach(function (id) {
+      $(id).addEventListener('click', function (event) {
+        if (!window.showOpenFilePicker || pick.plain) return;
+        event.preventDefault();
+        pick(this);
+      });
       $(id).addEventListener('change', function () {
         if (this.files.length) convert(this.files[0]);
         this.value = '';
@@ -218,9 +289,23 @@ B2M.convert = (function () {
     document.addEventListener('drop', function (event) {
       event.preventDefault();
       document.body.classList.remove('dropping');
-      if (event.dataTransfer.files.length) convert(event.dataTransfer.files[0]);
+      var files = event.dataTransfer.files, item = event.dataTransfer.items[0];
+      if (!files.length) return;
+      // Chromium hands a dropped file's handle too, to read it again.
+      var handle = item && item.getAsFileSystemHandle &&
+        item.getAsFileSystemHandle();
+      if (!handle) return convert(files[0]);
+      handle.then(function (h) {
+        convert(files[0], h && h.kind === 'file' ? h : null);
+      }, function () { convert(files[0]); });
     });
-    return true;
+    // The file the kept menu came from, and its handle if it was kept.
+    return {
+      offer: function (name, handle) {
+        if (!last.name) offer(name, handle || null);
+      },
+      forget: function () { offer(null, null); },
+    };
   }
 
   return { start: start };

@@ -1,7 +1,8 @@
 // The last menu converted in each page, kept in this browser's IndexedDB
 // under the page's place (pages opened from file:// share one database):
 // its bytes, the name of the file it came from, the charset that file
-// declared and the one chosen for it. Bytes, not a Blob: some browsers
+// declared and the one chosen for it, and where the browser hands one, the
+// file's handle, to read it again. Bytes, not a Blob: some browsers
 // store no Blob in a private session. Nothing is sent anywhere; the bytes
 // are read as data, never run.
 /* global B2M */
@@ -62,6 +63,11 @@
     });
   }
 
+  function isHandle(h) {
+    return typeof FileSystemFileHandle === 'function' &&
+      h instanceof FileSystemFileHandle && h.kind === 'file';
+  }
+
   // Why storage failed, in the browser's words.
   function why(e) {
     return String(e && (e.message || e.name) || e || 'unknown');
@@ -77,11 +83,16 @@
     }
 
     // Resolves to true once the menu reads back whole; else to why not.
-    function keep(bytes, fileName, declared) {
+    function keep(bytes, fileName, declared, handle) {
       var record = { bytes: bytes, name: fileName, declared: declared || null,
-        chosen: null, at: Date.now() };
+        chosen: null, at: Date.now(), handle: handle || null };
       kept.menu = null;
-      return put(record).then(recall).then(function (v) {
+      // A handle this browser cannot store is left out; the menu is kept.
+      return put(record).catch(function (e) {
+        if (!record.handle) throw e;
+        record.handle = null;
+        return put(record);
+      }).then(recall).then(function (v) {
         return !!v && v.bytes.length === bytes.length && v.at === record.at ||
           'it did not read back';
       }, why);
@@ -127,7 +138,8 @@
           v.name.length < 4096 &&
           (none(v.declared) || charset.asMeta(charset.named(v.declared)) ===
             v.declared) &&
-          (none(v.chosen) || charset.offered(v.chosen) === v.chosen);
+          (none(v.chosen) || charset.offered(v.chosen) === v.chosen) &&
+          (none(v.handle) || isHandle(v.handle));
         if (v !== undefined && !ok) forget();
         if (ok) kept.menu = v;
         return ok ? v : null;

@@ -9,6 +9,7 @@
   var page = {
     model: null,
     canConvert: false, // the converter is beside the page, and allowed
+    converter: null,   // what the page may ask of it, then
     beside: true,      // a menu.js is beside the page
     action: 0,         // the newest action (a file, the kept menu); it wins
     // The page's own place, one kept menu and one set of choices each.
@@ -47,8 +48,11 @@
     root.lang = page.lang;
     root.dir = B2M.words.dir(page.lang);
     document.title = words.text('title');
+    // A file's name in the words is the element's data-words-name.
     document.querySelectorAll('[data-words]').forEach(function (el) {
-      el.textContent = words.text(el.dataset.words);
+      var name = el.dataset.wordsName;
+      el.textContent = words.text(el.dataset.words,
+        name === undefined ? null : { name: name });
     });
     document.querySelectorAll('[data-words-label]').forEach(function (el) {
       el.setAttribute('aria-label', words.text(el.dataset.wordsLabel));
@@ -325,6 +329,7 @@
     $('forget').hidden = true;
     var mine = ++page.action;
     load.cancel();
+    if (page.converter) page.converter.forget();
     kept.forget().then(function () {
       if (page.beside || mine !== page.action) return;
       showMissing();
@@ -348,6 +353,7 @@
       clearTimeout(slow);
       if (mine !== page.action) return;
       if (!v) return showMissing();
+      if (page.converter) page.converter.offer(v.name, v.handle);
       say('reading');
       afterPaint(function () {
         if (mine !== page.action) return;
@@ -432,7 +438,8 @@
   function start() {
     var loaded = B2M.stopWatching();
     listen();
-    if (B2M.convert) page.canConvert = B2M.convert.start(converterSide);
+    if (B2M.convert) page.converter = B2M.convert.start(converterSide) || null;
+    page.canConvert = !!page.converter;
     page.beside = !loaded.missing;
     $('back-beside').addEventListener('click', function () {
       location.reload();
@@ -490,13 +497,13 @@
     },
     // Kept where no menu.js beside the page would win after a reload;
     // said either way.
-    keep: function (bytes, name, declared) {
+    keep: function (bytes, name, declared, handle) {
       if (page.beside) {
         $('back-beside').hidden = false;
         $('back-beside').textContent = word('backToBeside');
         return Promise.resolve(say('convertedUntilLeave', { name: name }));
       }
-      return kept.keep(bytes, name, declared).then(function (done) {
+      return kept.keep(bytes, name, declared, handle).then(function (done) {
         $('forget').hidden = done !== true;
         if (done === true) say('convertedKept', { name: name });
         else say('convertedStorageFailed', { name: name, reason: done });

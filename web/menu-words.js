@@ -103,6 +103,13 @@
     noMenuYetBare: 'There is no menu here yet.',
     onlyMax: 'The converter found no entries in {name}: its menu.js holds only the MAX line.',
     notConverterLine: 'Line {line} of this menu is not what the converter writes ({reason}).',
+    dropStore: 'A browser’s own bookmarks file opens too: Chromium’s Bookmarks file, or a Firefox backup (.jsonlz4 or .json).',
+    storeBroken: '{name} could not be read: the browser may be writing it just now. Try again in a moment; the menu already here, if any, stays.',
+    reasonDetails: 'What went wrong: {reason}',
+    againReads: 'Reads {name} anew from where it is.',
+    againAsks: 'Asks you to choose {name} again.',
+    againRefused: 'The browser did not allow this page to read {name} again. “Convert again” now asks you to choose it.',
+    againGone: '{name} is no longer where it was. “Convert again” now asks you to choose it.',
   };
 
   var de = {
@@ -200,6 +207,13 @@
     noMenuYetBare: 'Hier gibt es noch kein Menü.',
     onlyMax: 'Der Konverter hat in {name} keine Einträge gefunden: Seine menu.js enthält nur die MAX-Zeile.',
     notConverterLine: 'Zeile {line} dieses Menüs ist nicht so, wie der Konverter sie schreibt ({reason}).',
+    dropStore: 'Auch die eigene Lesezeichendatei eines Browsers lässt sich öffnen: die Datei „Bookmarks“ von Chromium oder eine Firefox-Sicherung (.jsonlz4 oder .json).',
+    storeBroken: '{name} konnte nicht gelesen werden: Vielleicht schreibt der Browser gerade hinein. Versuchen Sie es gleich noch einmal; ein hier schon gezeigtes Menü bleibt.',
+    reasonDetails: 'Was schiefging: {reason}',
+    againReads: 'Liest {name} neu von seinem Ort.',
+    againAsks: 'Fragt Sie erneut nach {name}.',
+    againRefused: 'Der Browser hat dieser Seite nicht erlaubt, {name} erneut zu lesen. „Erneut umwandeln“ fragt Sie jetzt nach der Datei.',
+    againGone: '{name} ist nicht mehr dort, wo es war. „Erneut umwandeln“ fragt Sie jetzt nach der Datei.',
   };
 
   var fr = {
@@ -297,6 +311,13 @@
     noMenuYetBare: 'Il n’y a pas encore de menu ici.',
     onlyMax: 'Le convertisseur n’a trouvé aucun élément dans {name}\u00a0: son menu.js ne contient que la ligne MAX.',
     notConverterLine: 'La ligne {line} de ce menu n’est pas ce qu’écrit le convertisseur ({reason}).',
+    dropStore: 'Le fichier de marque-pages d’un navigateur s’ouvre aussi\u00a0: le fichier Bookmarks de Chromium ou une sauvegarde de Firefox (.jsonlz4 ou .json).',
+    storeBroken: '{name} n’a pas pu être lu\u00a0: le navigateur est peut-être en train de l’écrire. Réessayez dans un instant\u202f; le menu déjà affiché ici, s’il y en a un, reste.',
+    reasonDetails: 'Ce qui a échoué\u00a0: {reason}',
+    againReads: 'Relit {name} là où il se trouve.',
+    againAsks: 'Vous demande de choisir {name} à nouveau.',
+    againRefused: 'Le navigateur n’a pas permis à cette page de relire {name}. «\u00a0Convertir à nouveau\u00a0» vous demande maintenant de le choisir.',
+    againGone: '{name} n’est plus là où il était. «\u00a0Convertir à nouveau\u00a0» vous demande maintenant de le choisir.',
   };
 
   var es = {
@@ -394,6 +415,13 @@
     noMenuYetBare: 'Aún no hay ningún menú aquí.',
     onlyMax: 'El conversor no ha encontrado elementos en {name}: su menu.js solo contiene la línea MAX.',
     notConverterLine: 'La línea {line} de este menú no es como la escribe el conversor ({reason}).',
+    dropStore: 'También se abre el archivo de marcadores propio de un navegador: el archivo Bookmarks de Chromium o una copia de seguridad de Firefox (.jsonlz4 o .json).',
+    storeBroken: 'No se ha podido leer {name}: puede que el navegador lo esté escribiendo ahora. Vuelve a intentarlo en un momento; el menú que ya hay aquí, si lo hay, se mantiene.',
+    reasonDetails: 'Qué falló: {reason}',
+    againReads: 'Vuelve a leer {name} desde donde está.',
+    againAsks: 'Te pide que vuelvas a elegir {name}.',
+    againRefused: 'El navegador no ha permitido a esta página volver a leer {name}. «Volver a convertir» ahora te pide que lo elijas.',
+    againGone: '{name} ya no está donde estaba. «Volver a convertir» ahora te pide que lo elijas.',
   };
 
   var it = {
@@ -491,6 +519,13 @@
     noMenuYetBare: 'Qui non c’è ancora nessun menu.',
     onlyMax: 'Il convertitore non ha trovato elementi in {name}: il suo menu.js contiene solo la riga MAX.',
     notConverterLine: 'La riga {line} di questo menu non è come la scrive il convertitore ({reason}).',
+    dropStore: 'Si apre anche il file dei segnalibri del browser stesso: il file Bookmarks di Chromium o un backup di Firefox (.jsonlz4 o .json).',
+    storeBroken: 'Impossibile leggere {name}: forse il browser lo sta scrivendo proprio ora. Riprova tra un momento; il menu già presente qui, se c’è, resta.',
+    reasonDetails: 'Cosa non ha funzionato: {reason}',
+    againReads: 'Rilegge {name} da dove si trova.',
+    againAsks: 'Ti chiede di scegliere di nuovo {name}.',
+    againRefused: 'Il browser non ha permesso a questa pagina di rileggere {name}. «Converti di nuovo» ora ti chiede di sceglierlo.',
+    againGone: '{name} non è più dove era. «Converti di nuovo» ora ti chiede di sceglierlo.',
   };
 
   var pt = {
@@ -588,6 +623,13 @@
     noMenuYetBare: 'Ainda não há nenhum menu aqui.',
     onlyMax: 'O conversor não encontrou nenhum item em {name}: o menu.js dele contém só a linha MAX.',
     notConverterLine: 'A linha {line} deste menu não é como o conversor a escreve ({reason}).',
+    dropStore: 'O próprio arquivo de favoritos de um navegador também abre: o arquivo Bookmarks do Chromium ou um backup do Firefox (.jsonlz4 ou .json).',
+    storeBroken: 'Não foi possível ler {name}: talvez o navegador esteja gravando nele agora. Tente de novo em instantes; o menu que já está aqui, se houver, continua.',
+    reasonDetails: 'O que deu errado: {reason}',
+    againReads: 'Lê {name} de novo de onde ele está.',
+    againAsks: 'Pede que você escolha {name} de novo.',
+    againRefused: 'O navegador não permitiu que esta página lesse {name} de novo. “Converter de novo” agora pede que você o escolha.',
+    againGone: '{name} não está mais onde estava. “Converter de novo” agora pede que você o escolha.',
   };
 
   var nl = {
@@ -685,6 +727,13 @@
     noMenuYetBare: 'Hier is nog geen menu.',
     onlyMax: 'De omzetter vond geen items in {name}: de menu.js ervan bevat alleen de MAX-regel.',
     notConverterLine: 'Regel {line} van dit menu is niet zoals de omzetter die schrijft ({reason}).',
+    dropStore: 'Ook het eigen bladwijzerbestand van een browser gaat open: het Bookmarks-bestand van Chromium of een Firefox-back-up (.jsonlz4 of .json).',
+    storeBroken: '{name} kon niet worden gelezen: misschien schrijft de browser er net in. Probeer het zo opnieuw; het menu dat hier al staat, als er een is, blijft.',
+    reasonDetails: 'Wat er misging: {reason}',
+    againReads: 'Leest {name} opnieuw waar het staat.',
+    againAsks: 'Vraagt je {name} opnieuw te kiezen.',
+    againRefused: 'De browser stond deze pagina niet toe {name} opnieuw te lezen. ‘Opnieuw omzetten’ vraagt je nu het bestand te kiezen.',
+    againGone: '{name} staat niet meer waar het stond. ‘Opnieuw omzetten’ vraagt je nu het bestand te kiezen.',
   };
 
   var pl = {
@@ -782,6 +831,13 @@
     noMenuYetBare: 'Nie ma tu jeszcze menu.',
     onlyMax: 'Konwerter nie znalazł żadnych pozycji w pliku {name}: jego menu.js zawiera tylko wiersz MAX.',
     notConverterLine: 'Wiersz {line} tego menu nie jest taki, jaki zapisuje konwerter ({reason}).',
+    dropStore: 'Można też otworzyć własny plik zakładek przeglądarki: plik Bookmarks z Chromium lub kopię zapasową Firefoksa (.jsonlz4 lub .json).',
+    storeBroken: 'Nie udało się odczytać pliku {name}: być może przeglądarka właśnie go zapisuje. Spróbuj ponownie za chwilę; menu, które już tu jest, zostaje.',
+    reasonDetails: 'Co poszło nie tak: {reason}',
+    againReads: 'Odczytuje plik {name} na nowo z miejsca, w którym jest.',
+    againAsks: 'Prosi o ponowne wybranie pliku {name}.',
+    againRefused: 'Przeglądarka nie pozwoliła tej stronie ponownie odczytać pliku {name}. „Przekonwertuj ponownie” prosi teraz o wybranie go.',
+    againGone: 'Pliku {name} nie ma już tam, gdzie był. „Przekonwertuj ponownie” prosi teraz o wybranie go.',
   };
 
   var ru = {
@@ -879,6 +935,13 @@
     noMenuYetBare: 'Здесь пока нет меню.',
     onlyMax: 'Преобразователь не нашёл записей в {name}: его menu.js содержит только строку MAX.',
     notConverterLine: 'Строка {line} этого меню не такая, какую пишет преобразователь ({reason}).',
+    dropStore: 'Открывается и собственный файл закладок браузера: файл Bookmarks из Chromium или резервная копия Firefox (.jsonlz4 или .json).',
+    storeBroken: 'Не удалось прочитать {name}: возможно, браузер как раз записывает его. Попробуйте ещё раз через минуту; меню, уже показанное здесь, остаётся.',
+    reasonDetails: 'Что пошло не так: {reason}',
+    againReads: 'Читает {name} заново оттуда, где он лежит.',
+    againAsks: 'Просит снова выбрать {name}.',
+    againRefused: 'Браузер не разрешил этой странице снова прочитать {name}. «Преобразовать снова» теперь просит выбрать файл.',
+    againGone: 'Файла {name} больше нет там, где он был. «Преобразовать снова» теперь просит выбрать файл.',
   };
 
   var uk = {
@@ -976,6 +1039,13 @@
     noMenuYetBare: 'Тут ще немає меню.',
     onlyMax: 'Перетворювач не знайшов записів у {name}: його menu.js містить лише рядок MAX.',
     notConverterLine: 'Рядок {line} цього меню не такий, який пише перетворювач ({reason}).',
+    dropStore: 'Відкривається й власний файл закладок браузера: файл Bookmarks із Chromium або резервна копія Firefox (.jsonlz4 або .json).',
+    storeBroken: 'Не вдалося прочитати {name}: можливо, браузер саме записує його. Спробуйте ще раз за хвилину; меню, що вже показане тут, залишається.',
+    reasonDetails: 'Що пішло не так: {reason}',
+    againReads: 'Читає {name} заново звідти, де він лежить.',
+    againAsks: 'Просить знову вибрати {name}.',
+    againRefused: 'Браузер не дозволив цій сторінці знову прочитати {name}. «Перетворити знову» тепер просить вибрати файл.',
+    againGone: 'Файлу {name} більше немає там, де він був. «Перетворити знову» тепер просить вибрати файл.',
   };
 
   var tr = {
@@ -1073,6 +1143,13 @@
     noMenuYetBare: 'Burada henüz bir menü yok.',
     onlyMax: 'Dönüştürücü {name} içinde hiç öğe bulamadı: menu.js dosyasında yalnızca MAX satırı var.',
     notConverterLine: 'Bu menünün {line}. satırı dönüştürücünün yazdığı gibi değil ({reason}).',
+    dropStore: 'Bir tarayıcının kendi yer imleri dosyası da açılır: Chromium’un Bookmarks dosyası ya da bir Firefox yedeği (.jsonlz4 veya .json).',
+    storeBroken: '{name} okunamadı: tarayıcı şu anda ona yazıyor olabilir. Biraz sonra yeniden deneyin; burada zaten gösterilen menü, varsa, kalır.',
+    reasonDetails: 'Ne ters gitti: {reason}',
+    againReads: '{name} dosyasını bulunduğu yerden yeniden okur.',
+    againAsks: '{name} dosyasını yeniden seçmenizi ister.',
+    againRefused: 'Tarayıcı bu sayfanın {name} dosyasını yeniden okumasına izin vermedi. “Yeniden dönüştür” şimdi dosyayı seçmenizi ister.',
+    againGone: '{name} artık olduğu yerde değil. “Yeniden dönüştür” şimdi dosyayı seçmenizi ister.',
   };
 
   var zhHans = {
@@ -1170,6 +1247,13 @@
     noMenuYetBare: '这里还没有菜单。',
     onlyMax: '转换器在 {name} 中未找到任何条目：它的 menu.js 只有 MAX 行。',
     notConverterLine: '此菜单的第 {line} 行不是转换器写出的内容（{reason}）。',
+    dropStore: '也可以打开浏览器自己的书签文件：Chromium 的 Bookmarks 文件，或 Firefox 的备份（.jsonlz4 或 .json）。',
+    storeBroken: '无法读取 {name}：浏览器可能正在写入它。请稍后重试；此处已有的菜单（如有）保持不变。',
+    reasonDetails: '出错原因：{reason}',
+    againReads: '从原位置重新读取 {name}。',
+    againAsks: '会请你再次选择 {name}。',
+    againRefused: '浏览器不允许此页面再次读取 {name}。现在“重新转换”会请你再次选择该文件。',
+    againGone: '{name} 已不在原来的位置。现在“重新转换”会请你再次选择该文件。',
   };
 
   var zhHant = {
@@ -1267,6 +1351,13 @@
     noMenuYetBare: '這裡還沒有選單。',
     onlyMax: '轉換器在 {name} 中找不到任何項目：它的 menu.js 只有 MAX 行。',
     notConverterLine: '此選單的第 {line} 行不是轉換器寫出的內容（{reason}）。',
+    dropStore: '也可以開啟瀏覽器自己的書籤檔案：Chromium 的 Bookmarks 檔案，或 Firefox 的備份（.jsonlz4 或 .json）。',
+    storeBroken: '無法讀取 {name}：瀏覽器可能正在寫入。請稍後再試；此處已有的選單（如有）會保留。',
+    reasonDetails: '出錯原因：{reason}',
+    againReads: '從原位置重新讀取 {name}。',
+    againAsks: '會請你再次選擇 {name}。',
+    againRefused: '瀏覽器不允許此頁面再次讀取 {name}。現在「重新轉換」會請你再次選擇該檔案。',
+    againGone: '{name} 已不在原來的位置。現在「重新轉換」會請你再次選擇該檔案。',
   };
 
   var ja = {
@@ -1364,6 +1455,13 @@
     noMenuYetBare: 'ここにはまだメニューがありません。',
     onlyMax: '変換ツールは {name} に項目を見つけられませんでした。その menu.js には MAX 行しかありません。',
     notConverterLine: 'このメニューの {line} 行目は、変換ツールが書き出す形ではありません（{reason}）。',
+    dropStore: 'ブラウザー自身のブックマークファイルも開けます。Chromium の Bookmarks ファイルや、Firefox のバックアップ（.jsonlz4 または .json）です。',
+    storeBroken: '{name} を読み取れませんでした。ブラウザーが書き込み中の可能性があります。少し待ってからもう一度お試しください。ここに表示済みのメニューはそのまま残ります。',
+    reasonDetails: '失敗の理由：{reason}',
+    againReads: '{name} を元の場所から読み直します。',
+    againAsks: '{name} をもう一度選ぶよう求めます。',
+    againRefused: 'ブラウザーは、このページが {name} を読み直すことを許可しませんでした。今後「もう一度変換」では、ファイルをもう一度選ぶよう求めます。',
+    againGone: '{name} は元の場所にありません。今後「もう一度変換」では、ファイルをもう一度選ぶよう求めます。',
   };
 
   var ko = {
@@ -1461,6 +1559,13 @@
     noMenuYetBare: '아직 메뉴가 없습니다.',
     onlyMax: '변환기가 {name}에서 항목을 찾지 못했습니다. 그 menu.js에는 MAX 줄만 있습니다.',
     notConverterLine: '이 메뉴의 {line}번째 줄은 변환기가 쓰는 형식이 아닙니다({reason}).',
+    dropStore: '브라우저 자체의 북마크 파일도 열 수 있습니다. Chromium의 Bookmarks 파일이나 Firefox 백업(.jsonlz4 또는 .json)입니다.',
+    storeBroken: '{name}을(를) 읽을 수 없습니다. 브라우저가 지금 쓰고 있는 중일 수 있습니다. 잠시 후 다시 시도하세요. 여기에 이미 표시된 메뉴는 그대로 남습니다.',
+    reasonDetails: '문제의 원인: {reason}',
+    againReads: '{name}을(를) 있는 위치에서 다시 읽습니다.',
+    againAsks: '{name}을(를) 다시 선택하도록 요청합니다.',
+    againRefused: '브라우저가 이 페이지에서 {name}을(를) 다시 읽도록 허용하지 않았습니다. 이제 ‘다시 변환’은 파일을 다시 선택하도록 요청합니다.',
+    againGone: '{name}이(가) 더 이상 원래 위치에 없습니다. 이제 ‘다시 변환’은 파일을 다시 선택하도록 요청합니다.',
   };
 
   var ar = {
@@ -1558,6 +1663,13 @@
     noMenuYetBare: 'لا توجد قائمة هنا بعد.',
     onlyMax: 'لم يجد المحوِّل أي عنصر في {name}: ملف menu.js الناتج لا يحوي إلا سطر MAX.',
     notConverterLine: 'السطر {line} من هذه القائمة ليس مما يكتبه المحوِّل ({reason}).',
+    dropStore: 'يُفتح أيضًا ملف الإشارات المرجعية الخاص بالمتصفح نفسه: ملف Bookmarks في Chromium أو نسخة احتياطية من Firefox (.jsonlz4 أو .json).',
+    storeBroken: 'تعذَّرت قراءة {name}: ربما يكتبه المتصفح الآن. أعد المحاولة بعد قليل؛ وتبقى القائمة المعروضة هنا إن وُجدت.',
+    reasonDetails: 'ما الذي حدث: {reason}',
+    againReads: 'يقرأ {name} من جديد من مكانه.',
+    againAsks: 'يطلب منك اختيار {name} مرة أخرى.',
+    againRefused: 'لم يسمح المتصفح لهذه الصفحة بقراءة {name} مرة أخرى. يطلب منك «التحويل مرة أخرى» الآن اختيار الملف.',
+    againGone: 'لم يعد {name} في مكانه. يطلب منك «التحويل مرة أخرى» الآن اختيار الملف.',
   };
 
   var fa = {
@@ -1655,6 +1767,13 @@
     noMenuYetBare: 'هنوز منویی اینجا نیست.',
     onlyMax: 'مبدل در {name} هیچ موردی پیدا نکرد: menu.js آن فقط سطر MAX را دارد.',
     notConverterLine: 'سطر {line} این منو آن چیزی نیست که مبدل می‌نویسد ({reason}).',
+    dropStore: 'فایل نشانک‌های خود مرورگر هم باز می‌شود: فایل Bookmarks در Chromium یا نسخهٔ پشتیبان Firefox (.jsonlz4 یا .json).',
+    storeBroken: '{name} خوانده نشد: شاید مرورگر همین حالا در حال نوشتن آن است. کمی بعد دوباره امتحان کنید؛ منویی که اینجا هست، اگر باشد، می‌ماند.',
+    reasonDetails: 'چه اشکالی پیش آمد: {reason}',
+    againReads: '{name} را دوباره از جای خودش می‌خواند.',
+    againAsks: 'از شما می‌خواهد {name} را دوباره انتخاب کنید.',
+    againRefused: 'مرورگر به این صفحه اجازه نداد {name} را دوباره بخواند. اکنون «تبدیل دوباره» از شما می‌خواهد فایل را انتخاب کنید.',
+    againGone: '{name} دیگر در جای قبلی‌اش نیست. اکنون «تبدیل دوباره» از شما می‌خواهد فایل را انتخاب کنید.',
   };
 
   // Each table by its tag, and each language's own name, for a chooser.
