@@ -269,6 +269,16 @@ void put_address(Lines &lines, std::string_view url) {
   put(lines, url.substr(from));
 }
 
+// Each entry of `children` in turn, its lines handed on a block at a time.
+void put_each(Lines &lines, const dom::array &children, std::string &indent,
+              void (*put_entry)(Lines &, const dom::element &, std::string &)) {
+  for (const dom::element child : children) {
+    put_entry(lines, child, indent);
+    if (lines.text.size() >= block_size)
+      feed(lines, false);
+  }
+}
+
 // Dates, icons, keywords and tags are left out of the lines: they are
 // attributes without '>' or a bare quote, which the menu never reads.
 
@@ -293,11 +303,7 @@ void put_chromium(Lines &lines, const dom::element &element,
   put(lines, indent);
   put(lines, "<DL><p>\r\n");
   indent += "    ";
-  for (const dom::element child : e.children) {
-    put_chromium(lines, child, indent);
-    if (lines.text.size() >= block_size)
-      feed(lines, false);
-  }
+  put_each(lines, e.children, indent, put_chromium);
   indent.resize(indent.size() - 4);
   put(lines, indent);
   put(lines, "</DL><p>\r\n");
@@ -322,11 +328,7 @@ void put_chromium_store(Lines &lines, const StoreTree &t) {
   put_html(lines, bar.title);
   put(lines, "</H3>\r\n    <DL><p>\r\n");
   indent += "    ";
-  for (const dom::element child : bar.children) {
-    put_chromium(lines, child, indent);
-    if (lines.text.size() >= block_size)
-      feed(lines, false);
-  }
+  put_each(lines, bar.children, indent, put_chromium);
   indent.resize(4);
   put(lines, "    </DL><p>\r\n");
   for (int i = 1; i < 3; ++i) {
@@ -334,11 +336,7 @@ void put_chromium_store(Lines &lines, const StoreTree &t) {
       continue;
     const Entry root =
         read_entry(t.roots[i].get_object().value_unsafe(), Browser::chromium);
-    for (const dom::element child : root.children) {
-      put_chromium(lines, child, indent);
-      if (lines.text.size() >= block_size)
-        feed(lines, false);
-    }
+    put_each(lines, root.children, indent, put_chromium);
   }
   put(lines, "</DL><p>\r\n");
 }
@@ -384,11 +382,7 @@ void put_firefox_children(Lines &lines, const Entry &folder,
   put(lines, "<DL><p>\n");
   indent += "    ";
   if (folder.has_children)
-    for (const dom::element child : folder.children) {
-      put_firefox(lines, child, indent);
-      if (lines.text.size() >= block_size)
-        feed(lines, false);
-    }
+    put_each(lines, folder.children, indent, put_firefox);
   indent.resize(indent.size() - 4);
   put(lines, indent);
   put(lines, "</DL><p>\n");
@@ -416,11 +410,7 @@ void put_firefox_store(Lines &lines, const StoreTree &t) {
   const Entry menu =
       read_entry(t.roots[0].get_object().value_unsafe(), Browser::firefox);
   if (menu.has_children)
-    for (const dom::element child : menu.children) {
-      put_firefox(lines, child, indent);
-      if (lines.text.size() >= block_size)
-        feed(lines, false);
-    }
+    put_each(lines, menu.children, indent, put_firefox);
   const char *const heads[] = {
       nullptr,
       "<DT><H3 PERSONAL_TOOLBAR_FOLDER=\"true\">Bookmarks Toolbar</H3>\n",

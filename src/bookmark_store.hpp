@@ -73,10 +73,6 @@ StoreFailure add_store(Conversion &c, std::FILE *file, std::string_view first);
 // readable bytes.
 StoreFailure add_store(Conversion &c, std::string_view file);
 
-// The whole conversion of a store's bytes in memory: its menu.js, or an
-// empty string and the failure.
-std::string convert_store(std::string_view file, StoreFailure &failure);
-
 } // namespace b2m
 
 // What the store's bytes are followed by, readable: the JSON parser looks

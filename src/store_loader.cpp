@@ -143,16 +143,4 @@ StoreFailure add_store(Conversion &c, std::string_view file) {
   return read_lines(file, c);
 }
 
-std::string convert_store(std::string_view file, StoreFailure &failure) {
-  std::string padded(file);
-  padded.append(store_padding, '\0');
-  Conversion c;
-  start(c);
-  failure = read_lines({padded.data(), file.size()}, c);
-  if (failure.failed())
-    return {};
-  finish(c);
-  return std::string(output(c));
-}
-
 } // namespace b2m
